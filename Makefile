@@ -1,0 +1,36 @@
+# make run: install what is missing, build, open the sample program.
+# make test: install what is missing, build, run every test.
+BUILD   ?= build
+JOBS    ?= 2
+PACKAGES = cmake g++ make python3 libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev
+SAMPLE   = examples/stockroom.apt
+
+.PHONY: all deps build test run bench clean
+
+all: build
+
+deps:
+	@missing=""; for p in $(PACKAGES); do \
+	  dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \
+	if [ -n "$$missing" ]; then \
+	  if [ "$$(id -u)" = 0 ]; then \
+	    echo "installing:$$missing"; \
+	    apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $$missing; \
+	  else echo "missing packages:$$missing (run as root to install)"; exit 1; fi; \
+	fi
+
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD) -j$(JOBS)
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+run: build
+	$(BUILD)/bin/zavora-xref outline $(SAMPLE)
+
+bench: build
+	$(BUILD)/bin/zavora-bench
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,8 @@
+#pragma once
+// The subcommands of zavora-xref. Each takes the words after its name and
+// returns the exit code: 0 success, 1 findings where asked, 2 errors.
+#include <string>
+#include <vector>
+
+int RunOutlineCommand(const std::vector<std::string>& args);
+int RunParseCommand(const std::vector<std::string>& args);

@@ -1,0 +1,124 @@
+#include "platform/outline/HostState.h"
+
+#include "platform/outline/Loader.h"
+#include "platform/outline/Notifier.h"
+#include "platform/outline/Outline.h"
+#include "platform/outline/Writer.h"
+
+namespace zv::host {
+
+HostState& HostState::Get()
+{
+    static HostState state;
+    return state;
+}
+
+void HostState::Select(HOUTLINE hOutline, HITEM hItem)
+{
+    selectedItem = hItem;
+    CGItem item(hOutline, hItem);
+    zv::notify::ContextChange(item);
+}
+
+void HostState::Edit(HITEM hItem, const std::string& text, int start, int end)
+{
+    editItem = hItem;
+    editText = text;
+    editStart = start;
+    editEnd = end;
+}
+
+void HostState::EndEdit()
+{
+    editItem = 0;
+    editText.clear();
+    editStart = editEnd = 0;
+}
+
+void HostState::Reset()
+{
+    const HOUTLINE context = contextOutline;
+    *this = HostState();
+    contextOutline = context;
+}
+
+HOUTLINE OpenOutline(const std::string& path, std::string* error)
+{
+    CGApplication app;
+    const HOUTLINE hOutline = app.LoadOutline(path);
+    if (!hOutline) {
+        if (error) *error = CGApplication::GetLastError();
+        return 0;
+    }
+    HostState& host = HostState::Get();
+    const HOUTLINE old = host.currentOutline;
+    if (old) {
+        zv::notify::FileClose(old);
+        zv::outline::Registry::Get().Destroy(old);
+    }
+    host.currentOutline = hOutline;
+    host.selectedItem = 0;
+    host.EndEdit();
+    host.marked.clear();
+    zv::notify::FileRead(hOutline);
+    return hOutline;
+}
+
+HOUTLINE NewOutline()
+{
+    using namespace zv::outline;
+    Outline& o = Registry::Get().Create();
+    o.files.push_back(SourceFile{});
+    o.files[0].path = "untitled.apt";
+    Item root;
+    root.line = "Application Description: ";
+    root.textStart = static_cast<std::uint16_t>(root.line.size());
+    root.type = ItemType::Application;
+    o.AppendChild(-1, std::move(root));
+    HostState& host = HostState::Get();
+    const HOUTLINE old = host.currentOutline;
+    if (old) {
+        zv::notify::FileClose(old);
+        Registry::Get().Destroy(old);
+    }
+    host.currentOutline = o.Handle();
+    host.selectedItem = 0;
+    host.EndEdit();
+    zv::notify::FileNew(o.Handle());
+    return o.Handle();
+}
+
+bool SaveOutline(HOUTLINE hOutline, const std::string& path, std::string* error)
+{
+    const zv::outline::Outline* o = zv::outline::Registry::Get().Find(hOutline);
+    if (!o) {
+        if (error) *error = path + ": no such outline";
+        return false;
+    }
+    zv::notify::FileBeforeWrite(hOutline);
+    try {
+        zv::outline::SaveProgram(*o, path);
+    } catch (const CGKitError& e) {
+        if (error) *error = e.what();
+        HostState::Get().output.push_back({e.what(), hOutline, 0, true});
+        return false;
+    }
+    zv::notify::FileWrite(hOutline);
+    return true;
+}
+
+void CloseOutline(HOUTLINE hOutline)
+{
+    zv::notify::FileClose(hOutline);
+    HostState& host = HostState::Get();
+    if (host.currentOutline == hOutline) {
+        host.currentOutline = 0;
+        host.selectedItem = 0;
+        host.EndEdit();
+    }
+    zv::outline::Registry::Get().Destroy(hOutline);
+}
+
+void Terminate() { zv::notify::Terminate(); }
+
+} // namespace zv::host

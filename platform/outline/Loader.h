@@ -1,0 +1,24 @@
+#pragma once
+// Loading a program with its libraries: `File Include:` items are looked up
+// beside the including file, then in the search path; each library is read
+// once, merged into the program's tree and marked read-only.
+#include <string>
+#include <vector>
+
+#include "platform/outline/Outline.h"
+
+namespace zv::outline {
+
+// Throws CGKitError (file and line) when the program itself cannot be read;
+// a library that is missing or broken is recorded in Outline::missing /
+// warnings and the rest still loads.
+Outline& LoadProgram(const std::string& path, const std::vector<std::string>& searchPath);
+
+// The search path used by CGApplication::LoadOutline.
+std::vector<std::string>& LibrarySearchPath();
+
+// Finds a file whose name may differ in case or use '\' (names written on
+// Windows); empty when there is none.
+std::string FindFileNoCase(const std::string& directory, const std::string& name);
+
+} // namespace zv::outline
