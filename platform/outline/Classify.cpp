@@ -118,6 +118,9 @@ constexpr Keyword kChildWindows[] = {
     {"Option Button:", OptionButton},   {"Horizontal Scroll Bar:", ScrollBar},
     {"Vertical Scroll Bar:", ScrollBar}, {"Scroll Bar:", ScrollBar},
     {"Frame", Frame},                   {"Line", Line},
+    // the windows of an MDI window
+    {"Form Window:", FormWindow},       {"Dialog Box:", DialogBox},
+    {"Table Window:", TableWindow},
 };
 
 constexpr Keyword kClasses[] = {
