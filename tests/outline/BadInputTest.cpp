@@ -137,3 +137,32 @@ TEST(BadInput, BrokenLibraryIsReportedAndTheProgramStillLoads)
     EXPECT_NE(o.warnings[0].find("p.apt:3"), std::string::npos);
     Registry::Get().Destroy(o.Handle());
 }
+
+TEST(BadInput, FixtureFilesFailWhereTheyAreBroken)
+{
+    struct Case { const char* file; const char* where; };
+    const Case cases[] = {
+        {"bad/truncated-in-data.apt", "truncated-in-data.apt:5: data block without .enddata"},
+        {"bad/level-jump.apt", "level-jump.apt:5: level jump from 2 to 4"},
+        {"bad/data-without-enddata.apt", "data-without-enddata.apt:5: data block without .enddata"},
+        {"bad/utf16-lone-surrogate.apt", "utf16-lone-surrogate.apt:6: invalid UTF-16"},
+        {"bad/binary.app", "binary.app: binary outline: save it as text in the IDE"},
+        {"bad/non-numeric-level.apt", "non-numeric-level.apt:4: malformed .head line"},
+        {"bad/deep-nesting.apt", "deep-nesting.apt:4105: nesting deeper than 4096 levels"},
+    };
+    for (const Case& c : cases) {
+        const std::string path = zvtest::Fixture(c.file);
+        const std::string before = zvtest::ReadBytes(path);
+        CGApplication app;
+        EXPECT_EQ(app.LoadOutline(path), 0u) << c.file;
+        EXPECT_NE(CGApplication::GetLastError().find(c.where), std::string::npos)
+            << CGApplication::GetLastError();
+        EXPECT_TRUE(zvtest::ReadBytes(path) == before) << c.file;
+    }
+    // A missing include is reported; the rest of the program loads.
+    Outline& o = LoadProgram(zvtest::Fixture("bad/missing-include.apt"), {zvtest::Fixture("libs")});
+    ASSERT_EQ(o.missing.size(), 1u);
+    EXPECT_EQ(o.missing[0].name, "nowhere.apl");
+    EXPECT_EQ(o.files.size(), 3u);  // the program, shelf.apl and units.apl
+    Registry::Get().Destroy(o.Handle());
+}
