@@ -153,3 +153,32 @@ TEST(RoundTrip, LineEndsAndFinalLineAreKeptAsRead)
         Registry::Get().Destroy(o.Handle());
     }
 }
+
+TEST(RoundTrip, SevenLayoutAndEncodingVariantsReadAlike)
+{
+    const char* variants[] = {"mini-header-cp1252.apt",  "mini-header-utf8.apt",
+                              "mini-header-utf8bom.apt", "mini-header-utf16.apt",
+                              "mini-indented-cp1252.apt", "mini-indented-utf8bom.apt",
+                              "mini-indented-utf16.apt"};
+    const Encoding encodings[] = {Encoding::Cp1252, Encoding::Utf8, Encoding::Utf8Bom, Encoding::Utf16LeBom,
+                                  Encoding::Cp1252, Encoding::Utf8Bom, Encoding::Utf16LeBom};
+    std::vector<std::string> reference;
+    for (std::size_t v = 0; v < std::size(variants); ++v) {
+        SCOPED_TRACE(variants[v]);
+        Outline& o = LoadProgram(Fixture(std::string("layouts/") + variants[v]), {Fixture("libs")});
+        EXPECT_EQ(o.files[0].encoding, encodings[v]);
+        EXPECT_EQ(o.files[0].layout, v < 4 ? Layout::Header : Layout::Indented);
+        EXPECT_EQ(o.files.size(), 3u);  // shelf.apl from the search path, units.apl beside it, once each
+        std::vector<std::string> lines;
+        for (std::int32_t i = o.root; i >= 0; i = o.NextInOrder(i, o.root))
+            lines.push_back(std::to_string(o.Depth(i)) + " " + std::to_string(o.items[i].type) + " " +
+                            o.items[i].line + (o.items[i].data ? " +data" : ""));
+        if (reference.empty()) {
+            reference = lines;
+        } else {
+            EXPECT_EQ(lines, reference);
+        }
+        Registry::Get().Destroy(o.Handle());
+    }
+    EXPECT_GT(reference.size(), 50u);
+}
