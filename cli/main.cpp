@@ -13,8 +13,21 @@ const char* kUsage =
     "commands:\n"
     "  outline FILE [--dump] [-o OUT]   load the program and its libraries; print a summary,\n"
     "                                   the tree with codes (--dump), or save it to OUT (-o)\n"
-    "  parse FILE [--unresolved] [--json] [--context FILE]\n"
-    "                                   parse and print counts; --unresolved lists what did not resolve\n";
+    "  parse FILE [--unresolved]        parse; print counts and the time of each phase;\n"
+    "                                   --unresolved lists every name that did not resolve\n"
+    "  refs FILE SYMBOL                 every reference: file, line, context, the line, assigned/modified\n"
+    "  callers FILE SYMBOL              the functions and handlers that call SYMBOL\n"
+    "  callees FILE SYMBOL [--depth N]  what SYMBOL calls, with late-bound overrides, N levels deep\n"
+    "  bases FILE CLASS                 the base classes of CLASS, depth first\n"
+    "  subclasses FILE CLASS            the classes and windows made from CLASS\n"
+    "  unref FILE [--filter NAME] [--below SYMBOL] [--fail-on-findings]\n"
+    "                                   the symbols nothing refers to (exit 1 on findings if asked)\n"
+    "  rename FILE SYMBOL NEWNAME (-o OUT | --dry-run)\n"
+    "                                   rename everywhere; write the program to OUT or show the changes\n"
+    "  graph FILE (--calls | --classes) [--from SYMBOL] [--format dot|json]\n"
+    "                                   the call graph or the class hierarchy\n"
+    "SYMBOL is a name path (frmOrders::dfCustomer) or a bare name when unique; case does not matter.\n"
+    "Common: --lib-path DIR (repeatable), --context FILE (the SAL context outline), --json.\n";
 
 } // namespace
 
@@ -28,13 +41,15 @@ int main(int argc, char** argv)
     const std::vector<std::string> args(argv + 2, argv + argc);
     if (command == "outline") return RunOutlineCommand(args);
     if (command == "parse") return RunParseCommand(args);
+    if (command == "refs") return RunRefsCommand(args);
+    if (command == "callers") return RunCallersCommand(args);
+    if (command == "callees") return RunCalleesCommand(args);
+    if (command == "bases") return RunBasesCommand(args);
+    if (command == "subclasses") return RunSubclassesCommand(args);
+    if (command == "unref") return RunUnrefCommand(args);
+    if (command == "rename") return RunRenameCommand(args);
+    if (command == "graph") return RunGraphCommand(args);
     std::fprintf(stderr, "zavora-xref: unknown command '%s'\n%s", command.c_str(), kUsage);
     return 2;
 }
 
-// Until the language service is linked in.
-__attribute__((weak)) int RunParseCommand(const std::vector<std::string>&)
-{
-    std::fprintf(stderr, "zavora-xref: parse is not available in this build\n");
-    return 2;
-}

@@ -1,0 +1,57 @@
+// zavora-xref unref: the symbols nothing refers to.
+#include <cstdio>
+#include <memory>
+
+#include "cli/Commands.h"
+#include "cli/Json.h"
+#include "cli/Session.h"
+#include "engine/UnrefSearch.h"
+#include "engine/Zavora.h"
+#include "settings/ZvFilterCollection.h"
+#include "settings/ZvParentItemFilter.h"
+
+int RunUnrefCommand(const std::vector<std::string>& args)
+{
+    CliOptions options;
+    std::string error;
+    if (!ParseCliOptions(args, {"--fail-on-findings"}, {"--filter", "--below"}, options, error)) {
+        std::fprintf(stderr, "zavora-xref unref: %s\n", error.c_str());
+        return 2;
+    }
+    CliSession session;
+    if (!session.Open(options)) return 2;
+    CUnrefSearch::Filter filter;
+    if (const std::string* name = options.Value("--filter")) {
+        CZvParentItemFilter* found = CZvFilterCollection::shared()->get(*name);
+        if (!found) {
+            std::fprintf(stderr, "zavora-xref unref: no filter named '%s'\n", name->c_str());
+            return 2;
+        }
+        filter = [found](CGItem& item) { return found->match(item); };
+    }
+    HITEM below = CGApplication(session.Outline()).GetItem();
+    if (const std::string* symbolText = options.Value("--below")) {
+        CSalSymbol* symbol = session.Resolve(*symbolText);
+        if (!symbol) return 2;
+        below = symbol->GetItem().GetItem();
+    }
+    const std::vector<HITEM> found = CUnrefSearch::Find(session.Outline(), below, filter);
+    if (options.json) {
+        std::printf("{\"unreferenced\": [");
+        for (std::size_t i = 0; i < found.size(); ++i) {
+            CGItem item(session.Outline(), found[i]);
+            std::printf("%s\n  {\"name\": %s, \"path\": %s, \"type\": %d, \"file\": %s, \"line\": %d}", i ? "," : "",
+                        JsonString(item.GetName()).c_str(), JsonString(CliSession::PathOf(item)).c_str(),
+                        item.GetItemType(), JsonString(item.GetFileName()).c_str(), item.GetLineNumber());
+        }
+        std::printf("%s]}\n", found.empty() ? "" : "\n");
+    } else {
+        for (HITEM h : found) {
+            CGItem item(session.Outline(), h);
+            std::printf("%-40s %s  %s\n", CliSession::PathOf(item).c_str(), CliSession::Location(item).c_str(),
+                        CliSession::LineOf(item).c_str());
+        }
+        std::printf("%zu unreferenced symbol%s\n", found.size(), found.size() == 1 ? "" : "s");
+    }
+    return options.Has("--fail-on-findings") && !found.empty() ? 1 : 0;
+}

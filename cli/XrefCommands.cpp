@@ -1,0 +1,465 @@
+// zavora-xref refs, callers, callees, bases, subclasses and graph: answers
+// from the engine's store of one parse.
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "cli/Commands.h"
+#include "cli/Json.h"
+#include "cli/Session.h"
+#include "contracts/Exceptions.h"
+#include "engine/Zavora.h"
+
+namespace {
+
+int Usage(const char* command, const std::string& error)
+{
+    std::fprintf(stderr, "zavora-xref %s: %s\n", command, error.c_str());
+    return 2;
+}
+
+std::string NameOf(const CGItem& item)
+{
+    if (item.GetItemType() == ItemType::OnMessage) return CliSession::ContextOf(item);
+    const std::string path = CliSession::PathOf(item);
+    return path.empty() ? std::string(item.GetName()) : path;
+}
+
+bool Flag(std::function<bool()> test)
+{
+    try {
+        return test();
+    } catch (Assertion* e) {
+        e->Delete();  // a line that ends with the reference: not an assignment
+    } catch (...) {
+    }
+    return false;
+}
+
+// The classes and windows made directly from cls: derived classes and the
+// windows whose Class: line names it.
+std::vector<CGItem> DirectSubclasses(CClass* cls)
+{
+    std::vector<CGItem> out;
+    for (CClass* derived : cls->GetDerivedClasses()) out.push_back(derived->GetItem());
+    if (CXrefList* refs = CZavoraApp::Instance().GetReferences(cls->GetItem().GetItem())) {
+        for (CReference* ref : refs->GetReferences()) {
+            CGItem* source = ref->GetSource();
+            const int type = source->GetItemType();
+            if (ref->GetPosition() < 0 && type != ItemType::BaseClass && type != ItemType::FunctionalVar &&
+                !source->GetObjectClass().empty())
+                out.push_back(*source);
+        }
+    }
+    return out;
+}
+
+// The functions that override f in the classes and windows made, directly
+// or further down, from the class that declares it.
+void OverridesIn(const std::string& name, CClass* cls, CFunction* f, std::vector<CFunction*>& out,
+                 std::set<CSalSymbol*>& seen)
+{
+    CApplication* table = CApplication::Instance(0, 0);
+    if (!table || !seen.insert(cls).second) return;
+    for (const CGItem& sub : DirectSubclasses(cls)) {
+        auto* g = dynamic_cast<CFunction*>(table->GetSymbolFromPath(CliSession::PathOf(sub) + "::" + name));
+        if (g && g != f && seen.insert(g).second) out.push_back(g);
+        if (auto* subClass = dynamic_cast<CClass*>(table->GetSymbolOfItem(sub.GetItem())))
+            OverridesIn(name, subClass, f, out, seen);
+    }
+}
+
+void Overrides(CFunction* f, std::vector<CFunction*>& out, std::set<CSalSymbol*>& seen)
+{
+    if (auto* cls = dynamic_cast<CClass*>(f->GetParentContext())) OverridesIn(f->GetName(), cls, f, out, seen);
+}
+
+int Refs(CliSession& session, const CliOptions& options)
+{
+    if (options.positional.size() != 1) return Usage("refs", "usage: refs FILE SYMBOL");
+    CSalSymbol* symbol = session.Resolve(options.positional[0]);
+    if (!symbol) return 2;
+    CZavoraApp& app = CZavoraApp::Instance();
+    CXrefList* list = symbol->IsBuiltIn() ? app.GetSalReferences(symbol->GetItem().GetItem())
+                                          : app.GetReferences(symbol->GetItem().GetItem());
+    std::vector<CReference*> refs = list ? list->GetReferences() : std::vector<CReference*>{};
+    const std::string path = symbol->IsBuiltIn() ? symbol->GetName() : CliSession::PathOf(symbol->GetItem());
+    if (options.json) {
+        std::printf("{\"symbol\": %s, \"builtIn\": %s, \"declaration\": {\"file\": %s, \"line\": %d}, "
+                    "\"references\": [",
+                    JsonString(path).c_str(), symbol->IsBuiltIn() ? "true" : "false",
+                    JsonString(symbol->GetItem().GetFileName()).c_str(), symbol->GetItem().GetLineNumber());
+    } else {
+        std::printf("%s  declared at %s: %zu reference%s\n", path.c_str(),
+                    CliSession::Location(symbol->GetItem()).c_str(), refs.size(), refs.size() == 1 ? "" : "s");
+    }
+    bool first = true;
+    for (CReference* ref : refs) {
+        CGItem* source = ref->GetSource();
+        const bool assignment = Flag([&] { return ref->IsAssignment(); });
+        const bool modifier = assignment || ref->GetModifier();
+        const std::string context = CliSession::ContextOf(*source);
+        const std::string line = CliSession::LineOf(*source);
+        if (options.json) {
+            std::printf("%s\n  {\"file\": %s, \"line\": %d, \"context\": %s, \"text\": %s, \"position\": %d, "
+                        "\"length\": %d, \"assignment\": %s, \"modifier\": %s}",
+                        first ? "" : ",", JsonString(source->GetFileName()).c_str(), source->GetLineNumber(),
+                        JsonString(context).c_str(), JsonString(line).c_str(), ref->GetPosition(),
+                        ref->GetLength(), assignment ? "true" : "false", modifier ? "true" : "false");
+        } else {
+            std::printf("  %s  %-32s %-10s %s\n", CliSession::Location(*source).c_str(), context.c_str(),
+                        assignment ? "assigned" : modifier ? "modified" : "", line.c_str());
+        }
+        first = false;
+    }
+    if (options.json) std::printf("%s]}\n", refs.empty() ? "" : "\n");
+    return 0;
+}
+
+std::vector<CGItem> CallersOf(const CGItem& function)
+{
+    std::vector<CGItem> callers;
+    CCallChainInfo* info = CZavoraApp::Instance().GetCallInfo();
+    if (!info) return callers;
+    std::vector<std::pair<HITEM, CCallInfoList*>> all(info->GetAll().begin(), info->GetAll().end());
+    std::sort(all.begin(), all.end());  // outline order of creation, stable output
+    for (const auto& [key, list] : all) {
+        if (!list) continue;
+        for (CReference* call : list->GetCalls()) {
+            if (call->GetSource()->GetItem() == function.GetItem()) {
+                callers.push_back(CGItem(function.GetOutline(), key));
+                break;
+            }
+        }
+    }
+    return callers;
+}
+
+int Callers(CliSession& session, const CliOptions& options)
+{
+    if (options.positional.size() != 1) return Usage("callers", "usage: callers FILE SYMBOL");
+    CSalSymbol* symbol = session.Resolve(options.positional[0]);
+    if (!symbol) return 2;
+    const std::vector<CGItem> callers = CallersOf(symbol->GetItem());
+    if (options.json) {
+        std::printf("{\"symbol\": %s, \"callers\": [", JsonString(NameOf(symbol->GetItem())).c_str());
+        for (std::size_t i = 0; i < callers.size(); ++i)
+            std::printf("%s\n  {\"name\": %s, \"file\": %s, \"line\": %d}", i ? "," : "",
+                        JsonString(NameOf(callers[i])).c_str(), JsonString(callers[i].GetFileName()).c_str(),
+                        callers[i].GetLineNumber());
+        std::printf("%s]}\n", callers.empty() ? "" : "\n");
+    } else {
+        std::printf("%s: %zu caller%s\n", NameOf(symbol->GetItem()).c_str(), callers.size(),
+                    callers.size() == 1 ? "" : "s");
+        for (const CGItem& caller : callers)
+            std::printf("  %-40s %s\n", NameOf(caller).c_str(), CliSession::Location(caller).c_str());
+    }
+    return 0;
+}
+
+struct CalleeNode {
+    CGItem item;
+    std::string name;
+    bool builtIn = false;
+    bool lateBound = false;      // an override reached through late binding
+    std::vector<CalleeNode> children;
+};
+
+void Callees(const CGItem& function, int depth, std::set<HITEM>& path, std::vector<CalleeNode>& out)
+{
+    CZavoraApp& app = CZavoraApp::Instance();
+    CCallInfoList* list = app.GetCallReferences(function.GetItem());
+    if (!list || depth <= 0) return;
+    CApplication* table = CApplication::Instance(0, 0);
+    for (CReference* call : list->GetCalls()) {
+        CalleeNode node;
+        node.item = *call->GetSource();
+        node.builtIn = node.item.GetOutline() == app.GetContextOutline();
+        node.name = node.builtIn ? std::string(node.item.GetName()) : NameOf(node.item);
+        const HITEM h = node.item.GetItem();
+        if (!node.builtIn && !path.count(h)) {
+            path.insert(h);
+            Callees(node.item, depth - 1, path, node.children);
+            auto* f = table ? dynamic_cast<CFunction*>(table->GetSymbolOfItem(h)) : nullptr;
+            if (f && f->IsLateBound()) {
+                std::vector<CFunction*> overrides;
+                std::set<CSalSymbol*> seen{f};
+                Overrides(f, overrides, seen);
+                for (CFunction* g : overrides) {
+                    CalleeNode late;
+                    late.item = g->GetItem();
+                    late.name = NameOf(late.item);
+                    late.lateBound = true;
+                    if (!path.count(late.item.GetItem())) {
+                        path.insert(late.item.GetItem());
+                        Callees(late.item, depth - 1, path, late.children);
+                        path.erase(late.item.GetItem());
+                    }
+                    node.children.push_back(late);
+                }
+            }
+            path.erase(h);
+        }
+        out.push_back(node);
+    }
+}
+
+void PrintTree(const std::vector<CalleeNode>& nodes, int indent)
+{
+    for (const CalleeNode& node : nodes) {
+        std::printf("%*s%s%s%s\n", indent, "", node.name.c_str(), node.builtIn ? "  [SAL]" : "",
+                    node.lateBound ? "  [late bound override]" : "");
+        PrintTree(node.children, indent + 2);
+    }
+}
+
+void PrintJsonTree(const std::vector<CalleeNode>& nodes)
+{
+    std::printf("[");
+    for (std::size_t i = 0; i < nodes.size(); ++i) {
+        const CalleeNode& n = nodes[i];
+        std::printf("%s{\"name\": %s, \"builtIn\": %s, \"lateBound\": %s, \"callees\": ", i ? ", " : "",
+                    JsonString(n.name).c_str(), n.builtIn ? "true" : "false", n.lateBound ? "true" : "false");
+        PrintJsonTree(n.children);
+        std::printf("}");
+    }
+    std::printf("]");
+}
+
+int CalleesCommand(CliSession& session, const CliOptions& options)
+{
+    if (options.positional.size() != 1) return Usage("callees", "usage: callees FILE SYMBOL [--depth N]");
+    int depth = 1;
+    if (const std::string* d = options.Value("--depth")) {
+        try {
+            depth = std::stoi(*d);
+        } catch (...) {
+            return Usage("callees", "--depth takes a whole number");
+        }
+        if (depth < 1) return Usage("callees", "--depth takes a number from 1 on");
+    }
+    CSalSymbol* symbol = session.Resolve(options.positional[0]);
+    if (!symbol) return 2;
+    std::vector<CalleeNode> tree;
+    std::set<HITEM> path{symbol->GetItem().GetItem()};
+    Callees(symbol->GetItem(), depth, path, tree);
+    if (options.json) {
+        std::printf("{\"symbol\": %s, \"callees\": ", JsonString(NameOf(symbol->GetItem())).c_str());
+        PrintJsonTree(tree);
+        std::printf("}\n");
+    } else {
+        std::printf("%s\n", NameOf(symbol->GetItem()).c_str());
+        PrintTree(tree, 2);
+    }
+    return 0;
+}
+
+CClass* ClassArgument(CliSession& session, const CliOptions& options, const char* command)
+{
+    if (options.positional.size() != 1) {
+        Usage(command, std::string("usage: ") + command + " FILE CLASS");
+        return nullptr;
+    }
+    CSalSymbol* symbol = session.Resolve(options.positional[0]);
+    if (!symbol) return nullptr;
+    auto* cls = dynamic_cast<CClass*>(symbol);
+    if (!cls) std::fprintf(stderr, "zavora-xref %s: %s is not a class\n", command, options.positional[0].c_str());
+    return cls;
+}
+
+void PrintHierarchy(CClass* cls, bool up, int indent, std::set<CSalSymbol*>& seen, bool json, bool& first)
+{
+    CApplication* table = CApplication::Instance(0, 0);
+    std::vector<CGItem> next;
+    if (up) {
+        for (CClass* base : cls->GetBaseClasses()) next.push_back(base->GetItem());
+    } else {
+        next = DirectSubclasses(cls);
+    }
+    for (const CGItem& item : next) {
+        if (json) {
+            std::printf("%s\n  {\"name\": %s, \"depth\": %d, \"file\": %s, \"line\": %d}", first ? "" : ",",
+                        JsonString(NameOf(item)).c_str(), indent / 2, JsonString(item.GetFileName()).c_str(),
+                        item.GetLineNumber());
+            first = false;
+        } else {
+            std::printf("%*s%s  %s\n", indent, "", NameOf(item).c_str(), CliSession::Location(item).c_str());
+        }
+        auto* sub = dynamic_cast<CClass*>(table->GetSymbolOfItem(item.GetItem()));
+        if (sub && seen.insert(sub).second) PrintHierarchy(sub, up, indent + 2, seen, json, first);
+    }
+}
+
+int Hierarchy(CliSession& session, const CliOptions& options, bool up)
+{
+    const char* command = up ? "bases" : "subclasses";
+    CClass* cls = ClassArgument(session, options, command);
+    if (!cls) return 2;
+    std::set<CSalSymbol*> seen{cls};
+    bool first = true;
+    if (options.json) std::printf("{\"class\": %s, \"%s\": [", JsonString(NameOf(cls->GetItem())).c_str(), command);
+    else std::printf("%s\n", NameOf(cls->GetItem()).c_str());
+    PrintHierarchy(cls, up, 2, seen, options.json, first);
+    if (options.json) std::printf("%s]}\n", first ? "" : "\n");
+    return 0;
+}
+
+struct Edge {
+    std::string from, to, kind;
+    bool operator<(const Edge& o) const { return std::tie(from, to, kind) < std::tie(o.from, o.to, o.kind); }
+};
+
+int Graph(CliSession& session, const CliOptions& options)
+{
+    const bool calls = options.Has("--calls");
+    const bool classes = options.Has("--classes");
+    if (calls == classes) return Usage("graph", "name one of --calls and --classes");
+    const std::string* format = options.Value("--format");
+    const std::string fmt = format ? *format : "dot";
+    if (fmt != "dot" && fmt != "json") return Usage("graph", "--format is dot or json");
+    CSalSymbol* from = nullptr;
+    if (const std::string* f = options.Value("--from")) {
+        from = session.Resolve(*f);
+        if (!from) return 2;
+    }
+    std::set<Edge> edges;
+    CZavoraApp& app = CZavoraApp::Instance();
+    CApplication* table = CApplication::Instance(0, 0);
+    if (calls) {
+        CCallChainInfo* info = app.GetCallInfo();
+        std::map<HITEM, CCallInfoList*> byKey;
+        if (info)
+            for (const auto& [key, list] : info->GetAll())
+                if (list) byKey[key] = list;
+        auto callees = [&](HITEM key, std::vector<CGItem>& out) {
+            auto it = byKey.find(key);
+            if (it == byKey.end()) return;
+            for (CReference* call : it->second->GetCalls()) out.push_back(*call->GetSource());
+        };
+        auto label = [&](const CGItem& item) {
+            return item.GetOutline() == app.GetContextOutline() ? std::string(item.GetName()) : NameOf(item);
+        };
+        std::vector<HITEM> todo;
+        std::set<HITEM> done;
+        if (from) todo.push_back(from->GetItem().GetItem());
+        else for (const auto& [key, list] : byKey) todo.push_back(key);
+        while (!todo.empty()) {
+            const HITEM key = todo.back();
+            todo.pop_back();
+            if (!done.insert(key).second) continue;
+            std::vector<CGItem> out;
+            callees(key, out);
+            const std::string caller = label(CGItem(session.Outline(), key));
+            for (const CGItem& callee : out) {
+                edges.insert({caller, label(callee), "call"});
+                if (from) todo.push_back(callee.GetItem());
+                auto* f = table ? dynamic_cast<CFunction*>(table->GetSymbolOfItem(callee.GetItem())) : nullptr;
+                if (f && f->IsLateBound()) {
+                    std::vector<CFunction*> overrides;
+                    std::set<CSalSymbol*> seen{f};
+                    Overrides(f, overrides, seen);
+                    for (CFunction* g : overrides) {
+                        edges.insert({label(callee), NameOf(g->GetItem()), "override"});
+                        if (from) todo.push_back(g->GetItem().GetItem());
+                    }
+                }
+            }
+        }
+    } else {
+        std::vector<CClass*> todo;
+        std::set<CSalSymbol*> done;
+        if (from) {
+            auto* cls = dynamic_cast<CClass*>(from);
+            if (!cls) return Usage("graph", options.Value("--from")->c_str() + std::string(" is not a class"));
+            todo.push_back(cls);
+        } else {
+            CGApplication application(session.Outline());
+            CGObjectList objects;
+            application.EnumObjects(objects, 0);
+            for (const CGItem& item : objects)
+                if (auto* cls = dynamic_cast<CClass*>(table->GetSymbolOfItem(item.GetItem()))) todo.push_back(cls);
+        }
+        while (!todo.empty()) {
+            CClass* cls = todo.back();
+            todo.pop_back();
+            if (!done.insert(cls).second) continue;
+            for (CClass* base : cls->GetBaseClasses()) {
+                edges.insert({NameOf(cls->GetItem()), NameOf(base->GetItem()), "derives"});
+                if (from) todo.push_back(base);
+            }
+            for (const CGItem& sub : DirectSubclasses(cls)) {
+                auto* subClass = dynamic_cast<CClass*>(table->GetSymbolOfItem(sub.GetItem()));
+                edges.insert({NameOf(sub), NameOf(cls->GetItem()), subClass ? "derives" : "instance"});
+                if (subClass) todo.push_back(subClass);
+            }
+        }
+    }
+    if (fmt == "dot") {
+        std::printf("digraph %s {\n  rankdir=%s;\n  node [shape=box, fontname=\"Helvetica\"];\n",
+                    calls ? "calls" : "classes", calls ? "LR" : "BT");
+        for (const Edge& e : edges)
+            std::printf("  %s -> %s%s;\n", JsonString(e.from).c_str(), JsonString(e.to).c_str(),
+                        e.kind == "override" ? " [style=dashed, label=\"late bound\"]"
+                        : e.kind == "instance" ? " [style=dotted]" : "");
+        std::printf("}\n");
+    } else {
+        std::set<std::string> nodes;
+        for (const Edge& e : edges) {
+            nodes.insert(e.from);
+            nodes.insert(e.to);
+        }
+        std::printf("{\"nodes\": [");
+        bool first = true;
+        for (const std::string& n : nodes) {
+            std::printf("%s%s", first ? "" : ", ", JsonString(n).c_str());
+            first = false;
+        }
+        std::printf("], \"edges\": [");
+        first = true;
+        for (const Edge& e : edges) {
+            std::printf("%s\n  {\"from\": %s, \"to\": %s, \"kind\": %s}", first ? "" : ",", JsonString(e.from).c_str(),
+                        JsonString(e.to).c_str(), JsonString(e.kind).c_str());
+            first = false;
+        }
+        std::printf("%s]}\n", edges.empty() ? "" : "\n");
+    }
+    return 0;
+}
+
+int Run(const char* command, const std::vector<std::string>& args,
+        std::initializer_list<const char*> flags, std::initializer_list<const char*> valued,
+        const std::function<int(CliSession&, const CliOptions&)>& body)
+{
+    CliOptions options;
+    std::string error;
+    if (!ParseCliOptions(args, flags, valued, options, error)) return Usage(command, error);
+    CliSession session;
+    if (!session.Open(options)) return 2;
+    return body(session, options);
+}
+
+} // namespace
+
+int RunRefsCommand(const std::vector<std::string>& args) { return Run("refs", args, {}, {}, Refs); }
+int RunCallersCommand(const std::vector<std::string>& args) { return Run("callers", args, {}, {}, Callers); }
+int RunCalleesCommand(const std::vector<std::string>& args)
+{
+    return Run("callees", args, {}, {"--depth"}, CalleesCommand);
+}
+int RunBasesCommand(const std::vector<std::string>& args)
+{
+    return Run("bases", args, {}, {}, [](CliSession& s, const CliOptions& o) { return Hierarchy(s, o, true); });
+}
+int RunSubclassesCommand(const std::vector<std::string>& args)
+{
+    return Run("subclasses", args, {}, {},
+               [](CliSession& s, const CliOptions& o) { return Hierarchy(s, o, false); });
+}
+int RunGraphCommand(const std::vector<std::string>& args)
+{
+    return Run("graph", args, {"--calls", "--classes"}, {"--from", "--format"}, Graph);
+}
