@@ -1,0 +1,42 @@
+#pragma once
+// Splits the text of one outline item into SAL tokens. Positions are byte
+// offsets into the text, so callbacks can point at the exact characters.
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+enum class SalTok : std::uint8_t {
+    Ident, Number, String, Operator, // Operator: + - * / || = != <> < > <= >= & |
+    And, Or, Not,                    // the word operators
+    LParen, RParen, LBracket, RBracket, Comma, Dot, DotDot, Colon,
+    Other,                           // a character SAL has no use for
+};
+
+struct SalToken {
+    SalTok kind;
+    bool unterminated = false;       // a string without its closing quote
+    int pos;
+    int len;
+};
+
+class CSalScanner {
+public:
+    virtual ~CSalScanner() = default;
+    // Appends the tokens of text to out (which is cleared first).
+    virtual void Scan(std::string_view text, std::vector<SalToken>& out);
+};
+
+namespace zv::lang {
+
+inline bool IsIdentStart(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+}
+inline bool IsIdentChar(char c) { return IsIdentStart(c) || (c >= '0' && c <= '9'); }
+
+// The end of a string literal that starts at text[pos] (a quote). A
+// backslash escapes the next character, unless the literal would then run
+// to the end of the text: paths like 'C:\' are written without escapes.
+int StringEnd(std::string_view text, int pos, bool* unterminated);
+
+} // namespace zv::lang

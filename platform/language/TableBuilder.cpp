@@ -1,0 +1,301 @@
+#include "platform/language/TableBuilder.h"
+
+#include "platform/outline/Classify.h"
+
+namespace zv::lang {
+
+using namespace ItemType;
+using outline::Item;
+
+namespace {
+
+SalDataType DataTypeOf(int type)
+{
+    switch (type) {
+    case DeclNumber: case ReceiveNumber: return SalDataType::Number;
+    case DeclString: case ReceiveString: return SalDataType::String;
+    case DeclLongString: case ReceiveLongString: return SalDataType::LongString;
+    case DeclDateTime: case ReceiveDateTime: return SalDataType::DateTime;
+    case DeclBoolean: case ReceiveBoolean: return SalDataType::Boolean;
+    case DeclWindowHandle: case ReceiveWindowHandle: return SalDataType::WindowHandle;
+    case DeclSqlHandle: case ReceiveSqlHandle: return SalDataType::SqlHandle;
+    case DeclFileHandle: return SalDataType::FileHandle;
+    case DeclSessionHandle: return SalDataType::SessionHandle;
+    case FunctionalVar: return SalDataType::Object;
+    default: return SalDataType::Other;
+    }
+}
+
+bool IsDeclarationType(int type)
+{
+    return (type >= DeclNumber && type <= DeclOther) || (type >= ReceiveNumber && type <= ReceiveOther);
+}
+
+bool IsUsable(const Item& item) { return item.alive && !item.commented; }
+
+} // namespace
+
+CGItem TableBuilder::ItemAt(std::int32_t index) const
+{
+    return CGItem(m_outline->Handle(), m_outline->ItemHandle(index));
+}
+
+Scope TableBuilder::ScopeFor(CSalSymbol* container) const
+{
+    if (container) return SymbolTable::ScopeOf(container);
+    return m_builtIn ? m_table.ContextScope() : m_table.GlobalScope();
+}
+
+CSalSymbol* TableBuilder::Register(std::unique_ptr<CSalSymbol> symbol, CSalSymbol* container,
+                                   std::int32_t index)
+{
+    NameId name = kNoName;
+    CSalSymbol* s = m_table.Add(std::move(symbol), &name);
+    if (s->GetKind() == SymbolKind::Handler) return s;
+    m_table.AddMember(ScopeFor(container), s, name);
+    const std::string_view text = m_outline->items[index].Text();
+    const auto at = text.find(s->GetName());
+    CGItem item = ItemAt(index);
+    CSalSymbol::NotifyAdded(s, item, at == std::string_view::npos ? 0 : static_cast<int>(at),
+                            static_cast<int>(s->GetName().size()));
+    return s;
+}
+
+void TableBuilder::Declare(const outline::Outline& outline, bool builtIn)
+{
+    m_outline = &outline;
+    m_builtIn = builtIn;
+    if (outline.root >= 0) Walk(outline.root, nullptr);
+}
+
+void TableBuilder::Children(std::int32_t index, CSalSymbol* container)
+{
+    for (std::int32_t c = m_outline->items[index].firstChild; c >= 0; c = m_outline->items[c].next)
+        Walk(c, container);
+}
+
+void TableBuilder::Walk(std::int32_t index, CSalSymbol* container)
+{
+    const Item& item = m_outline->items[index];
+    if (!IsUsable(item)) return;
+    const int type = item.type;
+    const std::string name(LeadingIdent(item.Text()));
+    switch (type) {
+    case Application: case GlobalDeclarations: case Constants: case ExternalFunctions:
+    case LibraryName: case InternalFunctions: case ClassDefinitions: case NamedMenus:
+    case Resources: case Enumerations: case WindowFunctions: case ClassFunctions: case Contents:
+    case ToolBar: case Events: case MessageActions: case ApplicationActions:
+        Children(index, container);
+        return;
+    case GlobalVariables: case WindowVariables: case WindowParameters: case InstanceVariables:
+    case ClassVariables: case StaticVariables: case LocalVariables:
+        Declarations(index, container, false, false);
+        return;
+    case Parameters:
+        Declarations(index, container, true, false);
+        return;
+    case SystemConstants: case UserConstants:
+        Declarations(index, container, false, true);
+        return;
+    case DerivedFrom:
+        if (container && container->GetKind() == SymbolKind::Class)
+            for (std::int32_t c = item.firstChild; c >= 0; c = m_outline->items[c].next)
+                if (IsUsable(m_outline->items[c]) && m_outline->items[c].type == BaseClass)
+                    m_classLines.push_back({container, m_outline, c, true, false});
+        return;
+    case Function: {
+        if (name.empty()) return;
+        CSalSymbol* f = Register(std::make_unique<CFunction>(name, ItemAt(index), container, m_builtIn, false),
+                                 container, index);
+        Children(index, f);
+        return;
+    }
+    case ExternalFunction:
+        AddExternal(index, container);
+        return;
+    case OnMessage: {
+        std::string message = name.empty() ? std::string(item.Text()) : name;
+        Register(std::make_unique<CSalSymbol>(SymbolKind::Handler, std::move(message), ItemAt(index),
+                                              container, m_builtIn),
+                 container, index);
+        return;
+    }
+    case Enumeration: {
+        if (name.empty()) return;
+        CSalSymbol* e = Register(std::make_unique<CSalSymbol>(SymbolKind::Enumeration, name, ItemAt(index),
+                                                              container, m_builtIn),
+                                 container, index);
+        for (std::int32_t c = item.firstChild; c >= 0; c = m_outline->items[c].next) {
+            const Item& child = m_outline->items[c];
+            const std::string itemName(LeadingIdent(child.Text()));
+            if (!IsUsable(child) || child.type != EnumerationItem || itemName.empty()) continue;
+            CSalSymbol* v = Register(std::make_unique<CSalSymbol>(SymbolKind::EnumItem, itemName, ItemAt(c), e,
+                                                                  m_builtIn),
+                                     e, c);
+            // Enumeration items are also seen unqualified where the enumeration is.
+            m_table.AddMember(ScopeFor(container), v, m_table.Names().Find(itemName));
+        }
+        return;
+    }
+    case Bitmap: case Icon: case Cursor:
+        if (!name.empty())
+            Register(std::make_unique<CSalSymbol>(SymbolKind::Resource, name, ItemAt(index), container, m_builtIn),
+                     container, index);
+        return;
+    case NamedMenu:
+        if (!name.empty())
+            Register(std::make_unique<CSalSymbol>(SymbolKind::NamedMenu, name, ItemAt(index), container, m_builtIn),
+                     container, index);
+        return;
+    case Event:
+        if (!name.empty())
+            Register(std::make_unique<CSalSymbol>(SymbolKind::Event, name, ItemAt(index), container, m_builtIn),
+                     container, index);
+        return;
+    default:
+        break;
+    }
+    if (outline::IsClassType(type)) {
+        if (name.empty()) return;
+        CSalSymbol* cls = Register(std::make_unique<CClass>(name, ItemAt(index), m_builtIn), nullptr, index);
+        Children(index, cls);
+    } else if (outline::IsTopLevelWindowType(type) || outline::IsChildWindowType(type)) {
+        AddWindow(index, container);
+    }
+}
+
+void TableBuilder::AddWindow(std::int32_t index, CSalSymbol* container)
+{
+    const Item& item = m_outline->items[index];
+    const int type = item.type;
+    if (type == BackgroundText || type == Frame || type == Line) return;
+    const std::string_view text = item.Text();
+    const std::string name(LeadingIdent(text));
+    // A child window's line must be its name alone; captions are no names.
+    if (name.empty() || (outline::IsChildWindowType(type) && text.find_first_not_of(" \t", name.size()) !=
+                                                                  std::string_view::npos))
+        return;
+    CSalSymbol* w = Register(std::make_unique<CWindow>(name, ItemAt(index), container, m_builtIn), container,
+                             index);
+    // Nested child windows are seen unqualified from every enclosing window.
+    const NameId id = m_table.Names().Find(name);
+    if (container)
+        for (CSalSymbol* p = container->GetParentContext(); p; p = p->GetParentContext()) {
+            if (p->GetKind() != SymbolKind::Window && p->GetKind() != SymbolKind::Class) break;
+            m_table.AddMember(SymbolTable::ScopeOf(p), w, id);
+            if (p->GetKind() == SymbolKind::Class) break;
+        }
+    NoteObjectClass(index, w);
+    Children(index, w);
+}
+
+void TableBuilder::AddExternal(std::int32_t index, CSalSymbol* container)
+{
+    const Item& item = m_outline->items[index];
+    const std::string name(LeadingIdent(item.Text()));
+    if (name.empty()) return;
+    auto f = std::make_unique<CFunction>(name, ItemAt(index), container, m_builtIn, true);
+    for (std::int32_t c = item.firstChild; c >= 0; c = m_outline->items[c].next) {
+        const Item& section = m_outline->items[c];
+        if (!IsUsable(section) || section.type != Parameters) continue;
+        for (std::int32_t p = section.firstChild; p >= 0; p = m_outline->items[p].next) {
+            const Item& param = m_outline->items[p];
+            if (!IsUsable(param)) continue;
+            const bool receive =
+                (param.type >= ExtReceiveNumber && param.type <= ExtReceiveOther) || param.type == StructPointer;
+            f->AddParameter({ItemAt(p), receive, nullptr});
+        }
+    }
+    Register(std::move(f), container, index);
+}
+
+void TableBuilder::Declarations(std::int32_t section, CSalSymbol* container, bool parameters, bool constants)
+{
+    auto* function = dynamic_cast<CFunction*>(container);
+    for (std::int32_t c = m_outline->items[section].firstChild; c >= 0; c = m_outline->items[c].next) {
+        const Item& item = m_outline->items[c];
+        if (!IsUsable(item) || !IsDeclarationType(item.type)) continue;
+        const std::string_view text = item.Text();
+        const std::string name(LeadingIdent(text));
+        if (name.empty()) continue;
+        auto s = std::make_unique<CSalSymbol>(constants ? SymbolKind::Constant : SymbolKind::Variable, name,
+                                              ItemAt(c), container, m_builtIn);
+        s->SetDataType(DataTypeOf(item.type));
+        const auto rest = text.find_first_not_of(" \t", name.size());
+        s->SetArray(rest != std::string_view::npos && text[rest] == '[');
+        const bool receive = item.type >= ReceiveNumber && item.type <= ReceiveOther;
+        if (parameters) s->SetParameter(receive);
+        CSalSymbol* sym = Register(std::move(s), container, c);
+        if (parameters && function) function->AddParameter({ItemAt(c), receive, sym});
+        if (item.type == DeclOther) m_classLines.push_back({sym, m_outline, c, false, true});
+        else NoteObjectClass(c, sym);
+    }
+}
+
+void TableBuilder::NoteObjectClass(std::int32_t index, CSalSymbol* owner)
+{
+    for (std::int32_t c = m_outline->items[index].firstChild; c >= 0; c = m_outline->items[c].next) {
+        const Item& child = m_outline->items[c];
+        if (IsUsable(child) && child.type == ObjectClass) {
+            m_classLines.push_back({owner, m_outline, c, false, false});
+            return;
+        }
+    }
+}
+
+void TableBuilder::Link()
+{
+    for (const ClassLine& line : m_classLines) {
+        const Item& item = line.outline->items[line.line];
+        const std::string_view name = line.typed ? item.Title() : LeadingIdent(item.Text());
+        if (name.empty()) continue;   // a window made from no class
+        auto* cls = dynamic_cast<CClass*>(m_table.FindGlobal(m_table.Names().Find(name)));
+        const HITEM hLine = line.outline->ItemHandle(line.line);
+        if (!cls) {
+            // "Binary: b" and other unknown types are no class references.
+            if (!line.typed) m_table.m_unresolvedClasses.emplace(hLine, UnresolvedClassRef{std::string(name)});
+            continue;
+        }
+        if (line.base) {
+            if (auto* derived = dynamic_cast<CClass*>(line.owner)) derived->AddBaseClass(cls);
+            CGItem where(line.outline->Handle(), hLine);
+            CSalSymbol::NotifyAdded(cls, where, -1, static_cast<int>(name.size()));
+        } else {
+            line.owner->SetObjectClass(cls);
+            if (line.owner->GetKind() == SymbolKind::Variable) line.owner->SetDataType(SalDataType::Object);
+            // Reported on the owning item: renaming the class rewrites its Class: line.
+            CSalSymbol::NotifyAdded(cls, line.owner->GetItem(), -1, static_cast<int>(name.size()));
+        }
+    }
+    m_classLines.clear();
+    ComputeOverrides();
+}
+
+void TableBuilder::ComputeOverrides()
+{
+    for (const auto& symbol : m_table.Symbols()) {
+        auto* f = dynamic_cast<CFunction*>(symbol.get());
+        if (!f || !f->GetParentContext()) continue;
+        CSalSymbol* owner = f->GetParentContext();
+        const std::vector<CClass*>* chain = nullptr;
+        std::size_t first = 0;
+        if (auto* cls = dynamic_cast<CClass*>(owner)) {
+            chain = &cls->GetLinearization();
+            first = 1;   // the class itself
+        } else if (owner->GetKind() == SymbolKind::Window && owner->GetObjectClass()) {
+            chain = &owner->GetObjectClass()->GetLinearization();
+        }
+        if (!chain) continue;
+        const NameId name = m_table.Names().Find(f->GetName());
+        for (std::size_t i = first; i < chain->size(); ++i) {
+            auto* base = dynamic_cast<CFunction*>(m_table.Find(SymbolTable::ScopeOf((*chain)[i]), name));
+            if (base && base != f) {
+                f->SetOverridden(base);
+                base->SetHasOverrides();
+                break;
+            }
+        }
+    }
+}
+
+} // namespace zv::lang

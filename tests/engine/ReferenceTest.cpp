@@ -1,0 +1,177 @@
+// References and reference lists on a parsed program: text inspections,
+// renaming, the two refactorings, breakpoints.
+#include "EngineFixture.h"
+
+using zvtest::Crlf;
+
+namespace {
+
+const std::string kProgram = Crlf(
+    ".head 0 +  Application Description: references\n"
+    ".head 1 +  Global Declarations\n"
+    ".head 2 +  Variables\n"
+    ".head 3 -  Number: n\n"
+    ".head 3 -  Number: nStore\n"
+    ".head 3 -  Number: x\n"
+    ".head 3 -  Number: t\n"
+    ".head 3 -  Number: y\n"
+    ".head 3 -  Number: a\n"
+    ".head 3 -  Number: b\n"
+    ".head 3 -  Number: aa\n"
+    ".head 3 -  String: gsArr[*]\n"
+    ".head 2 +  Internal Functions\n"
+    ".head 3 +  Function: Get\n"
+    ".head 4 +  Actions\n"
+    ".head 5 -  Return nStore\n"
+    ".head 3 +  Function: Put\n"
+    ".head 4 +  Parameters\n"
+    ".head 5 -  Number: pn\n"
+    ".head 4 +  Actions\n"
+    ".head 5 -  Set nStore = pn\n"
+    ".head 3 +  Function: Foo\n"
+    ".head 4 +  Parameters\n"
+    ".head 5 -  Number: p1\n"
+    ".head 5 -  Receive Number: p2\n"
+    ".head 4 +  Actions\n"
+    ".head 5 -  Set p2 = p1\n"
+    ".head 3 +  Function: Work\n"
+    ".head 4 +  Actions\n"
+    ".head 5 -  Set n = 5\n"
+    ".head 5 -  Set x = n + 1\n"
+    ".head 5 -  Set t = a * b\n"
+    ".head 5 -  Set y = t + 1\n"
+    ".head 5 -  Set y = t + t\n"
+    ".head 5 -  Call Foo( a, b )\n"
+    ".head 5 -  Set y = aa + aa\n"
+    ".head 5 -  Set gsArr[1] = 'x'\n"
+    ".head 5 -  Set x = b == a\n");
+
+class References : public zvtest::EngineTest {
+protected:
+    void SetUp() override
+    {
+        EngineTest::SetUp();
+        OpenPath(m_tmp.Write("refs.apt", kProgram));
+        Parse();
+    }
+    CXrefList* List(const std::string& declaration)
+    {
+        CXrefList* list = App().GetReferences(Find(declaration).GetItem());
+        EXPECT_NE(list, nullptr) << declaration;
+        return list;
+    }
+    std::vector<CReference*> Refs(const std::string& declaration)
+    {
+        CXrefList* list = List(declaration);
+        return list ? list->GetReferences() : std::vector<CReference*>{};
+    }
+};
+
+} // namespace
+
+TEST_F(References, AssignmentsAndRightHandSides)
+{
+    auto n = Refs("Number: n");
+    ASSERT_EQ(n.size(), 2u);
+    EXPECT_TRUE(n[0]->IsAssignment());
+    EXPECT_EQ(n[0]->RhsOfAssignment(), " 5");
+    EXPECT_FALSE(n[1]->IsAssignment());  // the right-hand side of x = n + 1
+    EXPECT_TRUE(n[0]->IsModifierStatement());
+    EXPECT_FALSE(n[1]->IsModifierStatement());
+    EXPECT_EQ(List("Number: n")->NoOfAssignments(), 1);
+    // Only the first non-blank character behind the reference counts: x == y assigns x.
+    auto x = Refs("Number: x");
+    ASSERT_EQ(x.size(), 2u);
+    EXPECT_TRUE(x[1]->IsAssignment());
+    EXPECT_FALSE(List("Number: x")->ContainsExternalRefs());
+}
+
+TEST_F(References, AnArgumentPassedToAReceiveParameterIsAModifier)
+{
+    auto b = Refs("Number: b");
+    // Set t = a * b, Call Foo( a, b ), Set x = b == a
+    ASSERT_EQ(b.size(), 3u);
+    EXPECT_TRUE(b[1]->GetModifier());
+    EXPECT_TRUE(b[1]->IsModifierStatement());
+    EXPECT_FALSE(b[0]->GetModifier());
+    int index = 0;
+    EXPECT_EQ(b[1]->IsParam(index), Find("Function: Foo").GetItem());
+    EXPECT_EQ(index, 2);
+    EXPECT_EQ(b[0]->IsParam(index), 0u);
+    EXPECT_EQ(index, 0);
+    auto a = Refs("Number: a");
+    ASSERT_EQ(a.size(), 3u);
+    EXPECT_FALSE(a[1]->GetModifier());  // Foo's first parameter is by value
+}
+
+TEST_F(References, AssignmentEndingInTheReferenceIsAnAssertion)
+{
+    CGItem source = Find("Set n = 5");
+    CReference whole(&source, 0, 5);  // "n = 5" has nothing behind the span
+    try {
+        whole.IsAssignment();
+        ADD_FAILURE() << "no assertion";
+    } catch (Assertion* e) {
+        EXPECT_EQ(e->GetExpression(), "i < line.GetLength()");
+        EXPECT_EQ(e->GetFunction(), "\"CReference::IsAssignment\"");
+        EXPECT_EQ(e->GetCallPath().back(), "CReference::IsAssignment");
+        e->Delete();
+    }
+    EXPECT_THROW(CReference(nullptr, 0, 0), PreCondException*);
+}
+
+TEST_F(References, RenameSplicesEveryReferenceAndKeepsTheArraySuffix)
+{
+    std::string newName = "bb";
+    List("Number: aa")->RenameSymbol(Find("Number: aa").GetItem(), newName);
+    EXPECT_EQ(Find("Set y = bb").GetText(), "y = bb + bb");
+    EXPECT_EQ(Find("Number: bb").GetTitle(0), "Number: bb");
+    std::string arr = "gsList";
+    List("String: gsArr")->RenameSymbol(Find("String: gsArr").GetItem(), arr);
+    EXPECT_EQ(arr, "gsList[*]");  // the caller sees the extended name
+    EXPECT_EQ(Find("String: gsList").GetText(), "gsList[*]");
+    EXPECT_EQ(Find("Set gsList").GetText(), "gsList[1] = 'x'");
+    EXPECT_GE(m_ports.m_escapesSent, 2);
+}
+
+TEST_F(References, RenameOfAWholeLineReference)
+{
+    CGItem source = Find("Set y = t + 1");
+    CReference whole(&source, -1, 0);
+    whole.Rename("y = 2");
+    EXPECT_EQ(source.GetText(), "y = 2");
+    // From now on the reference covers the whole line it replaced.
+    EXPECT_EQ(whole.GetPosition(), 0);
+    EXPECT_EQ(whole.GetLength(), 9);
+}
+
+TEST_F(References, ChangeToAccessorRewritesReadsAndWrites)
+{
+    CGFunction getter(m_hOutline, Find("Function: Get").GetItem());
+    CGFunction setter(m_hOutline, Find("Function: Put").GetItem());
+    List("Number: n")->ChangeToAccessor(0, getter, setter);
+    EXPECT_EQ(Find("Call Put(").GetTitle(0), "Call Put( 5)");
+    EXPECT_EQ(Find("Set x = Get()").GetText(), "x = Get() + 1");
+    EXPECT_EQ(zvtest::FindItem(m_hOutline, "Set n = 5").GetItem(), 0u);  // the old statement is gone
+}
+
+TEST_F(References, InlineTempReplacesEveryReadWithTheExpression)
+{
+    CXrefList* t = List("Number: t");
+    ASSERT_EQ(t->NoOfAssignments(), 1);
+    t->InlineTemp();
+    EXPECT_EQ(Find("Set y =  a * b + 1").GetText(), "y =  a * b + 1");
+    EXPECT_EQ(Find("Set y =  a * b +  a * b").GetText(), "y =  a * b +  a * b");
+    EXPECT_EQ(Find("Set t = a * b").GetText(), "t = a * b");  // the assignment stays
+}
+
+TEST_F(References, BreakpointsOnEveryReference)
+{
+    auto& breakpoints = zv::host::HostState::Get().breakpoints;
+    breakpoints.clear();
+    List("Number: b")->SetBreakPoint(true);
+    EXPECT_EQ(breakpoints.size(), 3u);
+    EXPECT_EQ(breakpoints.count(Find("Call Foo( a, b )").GetItem()), 1u);
+    List("Number: b")->SetBreakPoint(false);
+    EXPECT_TRUE(breakpoints.empty());
+}
