@@ -309,6 +309,10 @@ def write_atomically(path, data):
     try:
         with os.fdopen(fd, "wb") as f:
             f.write(data)
+        # mkstemp makes the file private; the output is an ordinary readable file.
+        umask = os.umask(0)
+        os.umask(umask)
+        os.chmod(tmp, 0o666 & ~umask)
         os.replace(tmp, path)
     except BaseException:
         os.unlink(tmp)
