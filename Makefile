@@ -27,7 +27,8 @@ test: build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 
 run: build
-	$(BUILD)/bin/zavora-xref outline $(SAMPLE)
+	$(BUILD)/bin/zavora-xref parse $(SAMPLE)
+	$(BUILD)/bin/zavora-xref callees $(SAMPLE) BookMove --depth 2
 
 bench: build
 	$(BUILD)/bin/zavora-bench
