@@ -94,8 +94,11 @@ bool CZavoraApp::InitHeadless(const std::string& contextPath)
         const std::string path =
             contextPath.empty() ? PluginFolder() + "/SalContext" + kVersion + ".apl" : contextPath;
         if (m_contextApp.GetOutline()) m_contextApp.UnloadOutline();
-        if (!m_contextApp.LoadOutline(path))
-            return ReportError("CZavoraApp::InitInstance2", "Could not load file: " + path, 0);
+        m_salSymbols.clear();
+        if (!m_contextApp.LoadOutline(path)) {
+            ReportError("CZavoraApp::InitInstance2", "Could not load file: " + path, 0);
+            return false;
+        }
         FillSalSymbols();
         if (!m_hOutline) m_hOutline = CurrentOutline();
         bResult = true;

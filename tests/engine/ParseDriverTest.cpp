@@ -151,3 +151,17 @@ TEST_F(Driver, UnresolvedNamesGoToTheOutputWhenWanted)
     EXPECT_TRUE(output.empty());
     EXPECT_EQ(App().GetUresolvedBinds("nNoVar"), nullptr);
 }
+
+TEST_F(Driver, AMissingContextFileIsReportedWithItsPath)
+{
+    zv::host::HostState::Get().output.clear();
+    EXPECT_FALSE(App().InitHeadless("/nonexistent/SalContext41.apl"));
+    bool reported = false;
+    for (const auto& line : zv::host::HostState::Get().output)
+        reported = reported || line.text == "CZavoraApp::InitInstance2: Could not load file: "
+                                            "/nonexistent/SalContext41.apl";
+    EXPECT_TRUE(reported);
+    EXPECT_EQ(App().GetSalSymbol("SalMessageBox"), 0u);
+    ASSERT_TRUE(App().InitHeadless(std::string(ZV_BIN_DIR) + "/SalContext41.apl"));
+    EXPECT_NE(App().GetSalSymbol("SalMessageBox"), 0u);
+}

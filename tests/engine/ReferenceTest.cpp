@@ -175,3 +175,25 @@ TEST_F(References, BreakpointsOnEveryReference)
     List("Number: b")->SetBreakPoint(false);
     EXPECT_TRUE(breakpoints.empty());
 }
+
+TEST_F(References, ParameterNumbersBeyondTheListMeanItsLastParameter)
+{
+    CApplication* table = CApplication::Instance(0, 0);
+    ASSERT_NE(table, nullptr);
+    CSalSymbol* a = table->GetSymbolFromPath("a");
+    CSalSymbol* foo = table->GetSymbolFromPath("Foo");
+    ASSERT_NE(a, nullptr);
+    ASSERT_NE(foo, nullptr);
+    CGItem call = Find("Call Foo( a, b )");
+    auto modifierFor = [&](int parameter, HITEM where) {
+        CXrefInfo store;
+        store.Symbol(a, call, 5, 1, nullptr);
+        store.FuncParamAccess(a, foo, where, parameter);
+        return store.GetReferences(a->GetItem().GetItem())->GetReferences().front()->GetModifier();
+    };
+    EXPECT_FALSE(modifierFor(1, call.GetItem()));  // by value
+    EXPECT_TRUE(modifierFor(2, call.GetItem()));   // Receive
+    EXPECT_TRUE(modifierFor(0, call.GetItem()));   // 0 never matches: the last one
+    EXPECT_TRUE(modifierFor(7, call.GetItem()));
+    EXPECT_FALSE(modifierFor(2, Find("Set y = t + 1").GetItem()));  // not the item of the last use
+}
