@@ -135,6 +135,13 @@ bool CUnrefSearch::IsDropped(CGItem& item, const Filter& filter)
 {
     CZavoraApp& app = CZavoraApp::Instance();
     if (app.GetReferences(item.GetItem())) return true;
+    // An enumeration whose items are used is in use: deleting it would take them along.
+    if (item.GetItemType() == ItemType::Enumeration) {
+        CGObjectList values;
+        item.EnumChildObjects(values, ItemType::EnumerationItem, 0);
+        for (const CGItem& value : values)
+            if (app.GetReferences(value.GetItem())) return true;
+    }
     const CGString name = GetName(item);
     if (name == "ObjectDestructor") return true;
     CGItem scratch;

@@ -8,6 +8,7 @@
 #include "contracts/Check.h"
 #include "contracts/MessageBox.h"
 #include "engine/HeadlessPorts.h"
+#include "platform/outline/HostState.h"
 #include "settings/ZavoraPrefs.h"
 #include "settings/ZvRegManager.h"
 
@@ -99,6 +100,8 @@ bool CZavoraApp::InitHeadless(const std::string& contextPath)
             ReportError("CZavoraApp::InitInstance2", "Could not load file: " + path, 0);
             return false;
         }
+        // The kit tells the language's own functions by their outline.
+        zv::host::HostState::Get().contextOutline = m_contextApp.GetOutline();
         FillSalSymbols();
         if (!m_hOutline) m_hOutline = CurrentOutline();
         bResult = true;

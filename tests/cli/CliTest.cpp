@@ -6,7 +6,11 @@
 #include <cstdio>
 #include <sys/wait.h>
 
+#include <QSettings>
+
 #include "../outline/TestFiles.h"
+#include "settings/ZvFilterCollection.h"
+#include "settings/ZvParentItemFilter.h"
 
 namespace {
 
@@ -15,9 +19,10 @@ struct XrefRun {
     std::string out;  // stdout and stderr together
 };
 
-XrefRun Xref(const std::string& args)
+XrefRun Xref(const std::string& args, const std::string& env = {})
 {
-    const std::string command = std::string(ZV_BIN_DIR) + "/zavora-xref " + args + " 2>&1";
+    const std::string command =
+        (env.empty() ? std::string() : "env " + env + " ") + std::string(ZV_BIN_DIR) + "/zavora-xref " + args + " 2>&1";
     XrefRun run;
     FILE* pipe = ::popen(command.c_str(), "r");
     if (!pipe) return run;
@@ -167,4 +172,29 @@ TEST_F(Cli, GraphsForPictures)
     EXPECT_EQ(r.out.rfind("{\"nodes\": [", 0), 0u);
     EXPECT_NE(r.out.find("\"from\": \"BookMove\""), std::string::npos) << r.out;
     EXPECT_EQ(Xref("graph " + m_program + " --calls --classes").code, 2);
+}
+
+TEST_F(Cli, UnrefWithAStoredFilterReadsTheStoreAndNeverWritesIt)
+{
+    // The explorer's settings store, in a folder of this test.
+    const std::string config = m_tmp.Path("config");
+    std::filesystem::create_directories(config);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(config));
+    CZvFilterCollection::discardShared();
+    CZvParentItemFilter globals("GlobalsOnly");
+    globals.add(static_cast<std::uint16_t>(ItemType::UserConstants));
+    globals.add(static_cast<std::uint16_t>(ItemType::GlobalVariables));
+    ASSERT_TRUE(globals.save());
+    CZvFilterCollection::discardShared();
+    const std::string store = config + "/Morrowbit/Zavora41.conf";
+    const std::string before = zvtest::ReadBytes(store);
+    ASSERT_FALSE(before.empty());
+
+    const XrefRun r = Xref("unref " + m_program + " --filter GlobalsOnly", "XDG_CONFIG_HOME=" + config);
+    EXPECT_EQ(r.code, 0) << r.out;
+    EXPECT_NE(r.out.find("OLD_PageSize"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("gsSpareText"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("2 unreferenced symbols"), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find("LegacyBinLabel"), std::string::npos) << r.out;
+    EXPECT_TRUE(zvtest::ReadBytes(store) == before);
 }

@@ -28,7 +28,10 @@ struct SettingsSandbox {
         std::filesystem::create_directories(dir);
         ::setenv("XDG_CONFIG_HOME", dir.c_str(), 1);
         ::setenv("HOME", dir.c_str(), 1);
+        m_dir = dir;
     }
+    ~SettingsSandbox() { std::filesystem::remove_all(m_dir); }
+    std::filesystem::path m_dir;
 };
 inline SettingsSandbox g_sandbox;
 

@@ -118,8 +118,8 @@ TEST_F(Unref, DropRulesAndTheMarker)
 {
     const auto found = FindAll();
     // Main and cDerived: nothing calls or uses them. "__REFERENCED": a text that
-    // begins with the marker does not count as marked.
-    const std::vector<std::string> expected = {"IDLE_Const", "eMode", "MODE_Off", "__REFERENCED", "Main", "pnIdle",
+    // begins with the marker does not count as marked. eMode is in use through MODE_On.
+    const std::vector<std::string> expected = {"IDLE_Const", "MODE_Off", "__REFERENCED", "Main", "pnIdle",
                                                "nIdle", "Idle", "cDerived", "ivIdle", "nWindowIdle"};
     auto sorted = found;
     std::sort(sorted.begin(), sorted.end());
@@ -129,7 +129,7 @@ TEST_F(Unref, DropRulesAndTheMarker)
     // Not listed: marked, the destructor, late bound (the overrides of Act and
     // their parameters), a name the store holds as an unresolved bind (the
     // local nLocalBound, bound where it is not visible), used.
-    for (const char* kept : {"gnMarked", "ObjectDestructor", "Act", "pnHow", "nLocalBound", "gsBound", "cBase", "gnUsed"})
+    for (const char* kept : {"eMode", "gnMarked", "ObjectDestructor", "Act", "pnHow", "nLocalBound", "gsBound", "cBase", "gnUsed"})
         EXPECT_EQ(std::find(found.begin(), found.end(), kept), found.end()) << kept;
     EXPECT_NE(App().GetUresolvedBinds("nLocalBound"), nullptr);
     EXPECT_EQ(App().GetReferences(Find("Number: nLocalBound").GetItem()), nullptr);
@@ -161,8 +161,9 @@ TEST_F(Unref, DeletingTheFoundSymbolsNullsTheirHandles)
     std::vector<HITEM> found = CUnrefSearch::Find(m_hOutline, CGApplication(m_hOutline).GetItem(), {});
     const std::size_t count = found.size();
     found.insert(found.begin(), 0);  // a row whose item failed to show
-    // MODE_Off goes with eMode, pnIdle and nIdle with Main.
-    EXPECT_EQ(CUnrefSearch::DeleteItems(m_hOutline, found), static_cast<int>(count) - 3);
+    // pnIdle and nIdle go with Main.
+    EXPECT_EQ(CUnrefSearch::DeleteItems(m_hOutline, found), static_cast<int>(count) - 2);
+    EXPECT_NE(zvtest::FindItem(m_hOutline, "MODE_On").GetItem(), 0u);
     for (HITEM h : found) EXPECT_TRUE(h == 0 || !CGItem(m_hOutline, h).IsValid());
     EXPECT_EQ(zvtest::FindItem(m_hOutline, "Function: Idle").GetItem(), 0u);
     EXPECT_EQ(CUnrefSearch::DeleteItems(m_hOutline, found), 0);  // nothing twice
