@@ -29,7 +29,8 @@ std::unique_ptr<IZvProgressPort> CHeadlessHostPorts::CreateProgress()
 {
     auto progress = std::make_unique<CHeadlessProgress>();
     progress->m_onPos = m_onProgress;
-    m_lastProgress = progress.get();
+    progress->m_titleLog = &m_progressTitles;
+    ++m_progressWindows;
     return progress;
 }
 

@@ -36,7 +36,10 @@ private:
 
 class CHeadlessProgress : public IZvProgressPort {
 public:
-    void SetTitle(const std::string& title) override { m_titles.push_back(title); }
+    void SetTitle(const std::string& title) override
+    {
+        if (m_titleLog) m_titleLog->push_back(title);
+    }
     void SetText(const std::string& text) override { m_texts.push_back(text); }
     void SetPos(int value) override;
     void Show() override { m_bVisible = true; }
@@ -46,7 +49,7 @@ public:
 
     // Called with every position; the command line prints from it.
     std::function<void(int)> m_onPos;
-    std::vector<std::string> m_titles;
+    std::vector<std::string>* m_titleLog = nullptr;  // the ports' log: it outlives the window
     std::vector<std::string> m_texts;
     int m_lastPos = 0;
     bool m_bVisible = false;
@@ -70,7 +73,9 @@ public:
     std::string m_newName;
     std::vector<std::string> m_dialogCaptions;
     std::function<void(int)> m_onProgress;
-    CHeadlessProgress* m_lastProgress = nullptr;
+    // Every title any progress window showed, and how many windows were made.
+    std::vector<std::string> m_progressTitles;
+    int m_progressWindows = 0;
 
 private:
     int m_escapeQueries = 0;
