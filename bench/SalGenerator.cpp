@@ -443,8 +443,10 @@ private:
         string text = first;
         const std::size_t count = std::size(kProse);
         const std::size_t start = rng_.Below(count);
-        for (std::size_t i = 0, n = rng_.Chance(55) ? rng_.Below(3) + 1 : 0; i < n; ++i)
-            text += (text.empty() ? "" : "\n") + string(kProse[(start + i) % count]);
+        for (std::size_t i = 0, n = rng_.Chance(55) ? rng_.Below(3) + 1 : 0; i < n; ++i) {
+            if (!text.empty()) text += '\n';
+            text += kProse[(start + i) % count];
+        }
         return text;
     }
 

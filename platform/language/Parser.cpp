@@ -15,17 +15,6 @@ namespace {
 // no input can exhaust the stack.
 constexpr int kMaxNesting = 200;
 
-bool IsContextKind(SymbolKind kind)
-{
-    switch (kind) {
-    case SymbolKind::Function: case SymbolKind::Handler: case SymbolKind::NamedMenu:
-    case SymbolKind::Window: case SymbolKind::Class: case SymbolKind::Enumeration:
-        return true;
-    default:
-        return false;
-    }
-}
-
 bool IsDeclarationType(int type)
 {
     return (type >= DeclNumber && type <= DeclOther) || (type >= ReceiveNumber && type <= ReceiveOther) ||
@@ -124,7 +113,7 @@ void ParserImpl::Walk(const outline::Outline& o)
         CSalSymbol* context = frame.context;
         if (!item.commented) {
             CSalSymbol* own = m_table->SymbolOfItem(o.ItemHandle(frame.index));
-            if (own && IsContextKind(own->GetKind())) context = own;
+            if (own && IsCodeContext(own->GetKind())) context = own;
             ++stats.items;
             Process(frame.index, context);
         }

@@ -2,8 +2,6 @@
 
 namespace zv::lang {
 
-namespace {
-
 bool IsCodeContext(SymbolKind kind)
 {
     switch (kind) {
@@ -14,8 +12,6 @@ bool IsCodeContext(SymbolKind kind)
         return false;
     }
 }
-
-} // namespace
 
 RefMode Resolver::ModeOf(const CSalSymbol* s)
 {

@@ -8,6 +8,9 @@
 
 namespace zv::lang {
 
+// Kinds of symbol whose code (or declarations) make a context for names.
+bool IsCodeContext(SymbolKind kind);
+
 struct ScopeChain {
     std::vector<Scope> scopes;      // innermost first; ends with the two global scopes
     std::size_t membersBegin = 0;   // [membersBegin, membersEnd): class and window scopes,

@@ -8,6 +8,7 @@
 #include "platform/outline/HostState.h"
 #include "platform/outline/Loader.h"
 #include "platform/outline/Notifier.h"
+#include "platform/outline/NoCase.h"
 #include "platform/outline/Outline.h"
 
 using namespace zv::outline;
@@ -26,15 +27,6 @@ std::string& LastError()
 }
 
 bool IsIdentChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
-
-bool EqualNoCase(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
 
 // Item types whose text starts with the name they declare or name.
 bool HasName(int type)

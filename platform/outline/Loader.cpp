@@ -1,4 +1,5 @@
 #include "platform/outline/Loader.h"
+#include "platform/outline/NoCase.h"
 
 #include <algorithm>
 #include <cctype>
@@ -15,15 +16,6 @@ namespace zv::outline {
 namespace {
 
 using namespace ItemType;
-
-bool EqualNoCase(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
 
 std::int32_t ChildOfType(const Outline& o, std::int32_t parent, int type)
 {
