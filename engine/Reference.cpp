@@ -111,6 +111,8 @@ void CReference::Rename(const std::string& newName)
             return;
         }
         const CGString text = m_source.GetText();
+        // A whole-item reference names the class of its item (a window's Class: line).
+        const bool bWholeItem = m_position < 0;
         if (m_position < 0) {
             m_length = static_cast<int>(text.size());
             m_position = 0;
@@ -120,7 +122,7 @@ void CReference::Rename(const std::string& newName)
         const std::string newText = text.substr(0, pos) + newName + text.substr(end);
         if (IsStatement(m_source.GetItemType())) {
             m_source.SetText(newText);
-        } else if (!m_source.GetObjectClass().empty()) {
+        } else if (bWholeItem && !m_source.GetObjectClass().empty()) {
             m_source.SetObjectClass(newName);
         } else {
             m_source.SetText(newText);

@@ -227,7 +227,7 @@ void TableBuilder::Declarations(std::int32_t section, CSalSymbol* container, boo
         if (parameters) s->SetParameter(receive);
         CSalSymbol* sym = Register(std::move(s), container, c);
         if (parameters && function) function->AddParameter({ItemAt(c), receive, sym});
-        if (item.type == DeclOther) m_classLines.push_back({sym, m_outline, c, false, true});
+        if (item.type == DeclOther || item.type == ReceiveOther) m_classLines.push_back({sym, m_outline, c, false, true});
         else NoteObjectClass(c, sym);
     }
 }
@@ -247,7 +247,8 @@ void TableBuilder::Link()
 {
     for (const ClassLine& line : m_classLines) {
         const Item& item = line.outline->items[line.line];
-        const std::string_view name = line.typed ? item.Title() : LeadingIdent(item.Text());
+        const std::string_view name = line.typed ? zv::outline::TypedDeclarationClass(item.Title())
+                                                 : LeadingIdent(item.Text());
         if (name.empty()) continue;   // a window made from no class
         auto* cls = dynamic_cast<CClass*>(m_table.FindGlobal(m_table.Names().Find(name)));
         const HITEM hLine = line.outline->ItemHandle(line.line);

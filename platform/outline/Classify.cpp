@@ -202,6 +202,7 @@ Classification Declaration(std::string_view line, bool receiveAllowed)
     Classification c{DeclOther, 0, false};
     if (receiveAllowed && Find(line, kReceiveTypes, c)) return c;
     if (Find(line, kDataTypes, c)) return c;
+    if (receiveAllowed && StartsWithNoCase(line, "Receive ")) return Generic(line, ReceiveOther, Unknown);
     // "cStack: oStack" and other typed declarations the table does not know
     return Generic(line, DeclOther, Unknown);
 }
@@ -228,6 +229,14 @@ bool IsDeclarationSectionType(int t)
     case WindowParameters: case Parameters: return true;
     default: return false;
     }
+}
+
+std::string_view TypedDeclarationClass(std::string_view title)
+{
+    if (!title.empty() && title.back() == ':') title.remove_suffix(1);
+    if (StartsWithNoCase(title, "Receive ")) title.remove_prefix(8);
+    while (!title.empty() && title.front() == ' ') title.remove_prefix(1);
+    return title;
 }
 
 std::size_t TitleLength(std::string_view line, std::uint16_t textStart)

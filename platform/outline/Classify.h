@@ -20,6 +20,11 @@ Classification ClassifyLine(int parentType, int grandParentType, bool parentComm
 // The keyword part's length (without trailing blanks) of a classified line.
 std::size_t TitleLength(std::string_view line, std::uint16_t textStart);
 
+// The class named by the keyword of a declaration typed by its class
+// ("cStack: oStack", "Receive cStack: rStack"): the keyword without "Receive "
+// and the colon.
+std::string_view TypedDeclarationClass(std::string_view title);
+
 bool IsTopLevelWindowType(int type);
 bool IsClassType(int type);
 bool IsChildWindowType(int type);

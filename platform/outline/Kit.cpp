@@ -183,6 +183,9 @@ CGString CGItem::GetObjectClass() const
     const Item* item = Resolve(m_hItem, &o);
     if (!item) return {};
     const std::int32_t cls = ChildOfType(*o, Outline::IndexOf(m_hItem), ItemType::ObjectClass);
+    // "cStack: oStack": an object declared by its class, the class as keyword.
+    if (cls < 0 && (item->type == ItemType::DeclOther || item->type == ItemType::ReceiveOther))
+        return CGString(std::string(TypedDeclarationClass(item->Title())));
     if (cls < 0) return {};
     std::string text(o->items[cls].Text());
     while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.pop_back();
@@ -195,6 +198,18 @@ bool CGItem::SetObjectClass(const std::string& name)
     const Item* item = Resolve(m_hItem, &o);
     if (!item || item->file != 0) return false;
     const std::int32_t cls = ChildOfType(*o, Outline::IndexOf(m_hItem), ItemType::ObjectClass);
+    if (cls < 0 && (item->type == ItemType::DeclOther || item->type == ItemType::ReceiveOther)) {
+        Item& decl = o->items[Outline::IndexOf(m_hItem)];
+        const std::string_view title = decl.Title();
+        const std::string_view old = TypedDeclarationClass(title);
+        if (old.empty() || title.back() != ':') return false;
+        const std::size_t at = static_cast<std::size_t>(old.data() - decl.line.data());
+        decl.line.replace(at, old.size(), name);
+        decl.textStart = static_cast<std::uint16_t>(
+            std::min<std::size_t>(decl.textStart + name.size() - old.size(), 0xFFFF));
+        zv::notify::EditTitle(*this);
+        return true;
+    }
     if (cls < 0) return false;
     CGItem classLine(o->Handle(), o->ItemHandle(cls));
     return classLine.SetText(name);

@@ -1,0 +1,72 @@
+// Renaming a class reaches every place that names it: base-class lines,
+// the Class: lines of windows and objects, objects declared by their class,
+// qualified calls.
+#include "EngineFixture.h"
+
+using zvtest::Crlf;
+
+using ClassRename = zvtest::EngineTest;
+
+TEST_F(ClassRename, RenamingAClassRewritesEveryLineThatNamesIt)
+{
+    OpenPath(m_tmp.Write("classes.apt", Crlf(
+        ".head 0 +  Application Description: classes\n"
+        ".head 1 +  Global Declarations\n"
+        ".head 2 +  Variables\n"
+        ".head 3 -  cStack: oPile\n"
+        ".head 3 +  FunctionalVar: gStack\n"
+        ".head 4 -  Class: cStack\n"
+        ".head 2 +  Class Definitions\n"
+        ".head 3 +  Functional Class: cStack\n"
+        ".head 4 -  Derived From\n"
+        ".head 4 +  Functions\n"
+        ".head 5 +  Function: Push\n"
+        ".head 6 +  Actions\n"
+        ".head 7 -  Return 1\n"
+        ".head 3 +  Functional Class: cCountedStack\n"
+        ".head 4 +  Derived From\n"
+        ".head 5 -  Class: cStack\n"
+        ".head 4 +  Functions\n"
+        ".head 5 +  Function: Push\n"
+        ".head 6 +  Actions\n"
+        ".head 7 -  Return cStack.Push(  ) + 1\n"
+        ".head 2 +  Internal Functions\n"
+        ".head 3 +  Function: Fill\n"
+        ".head 4 +  Parameters\n"
+        ".head 5 -  Receive cStack: rStack\n"
+        ".head 4 +  Actions\n"
+        ".head 5 -  Call rStack.Push(  )\n"
+        ".head 3 +  Function: Main\n"
+        ".head 4 +  Actions\n"
+        ".head 5 -  Call gStack.Push(  )\n"
+        ".head 5 -  Call oPile.Push(  )\n"
+        ".head 5 -  Call Fill( oPile )\n")));
+    Parse();
+    CGItem cls = Find("Functional Class: cStack");
+    CXrefList* list = App().GetReferences(cls.GetItem());
+    ASSERT_NE(list, nullptr);
+    // oPile's and rStack's keywords, gStack's Class:, the base line, cStack.Push
+    EXPECT_EQ(list->GetReferences().size(), 5u);
+    EXPECT_EQ(Find("Receive cStack: rStack").GetItemType(), ItemType::ReceiveOther);
+    CXrefList* pile = App().GetReferences(Find("cStack: oPile").GetItem());
+    ASSERT_NE(pile, nullptr);
+    EXPECT_TRUE(pile->GetReferences().back()->GetModifier());  // passed to a Receive parameter
+    EXPECT_EQ(Find("cStack: oPile").GetObjectClass(), "cStack");
+    std::string newName = "cPile";
+    list->RenameSymbol(cls.GetItem(), newName);
+    EXPECT_EQ(Find("cPile: oPile").GetName(), "oPile");
+    EXPECT_EQ(Find("Receive cPile: rStack").GetName(), "rStack");
+    EXPECT_EQ(Find("FunctionalVar: gStack").GetObjectClass(), "cPile");
+    EXPECT_NE(zvtest::FindItem(m_hOutline, "Functional Class: cPile").GetItem(), 0u);
+    EXPECT_NE(zvtest::FindItem(m_hOutline, "Return cPile.Push(  ) + 1").GetItem(), 0u);
+    CGItem derived = Find("Functional Class: cCountedStack");
+    CGClass counted(m_hOutline, derived.GetItem());
+    CGObjectList bases;
+    ASSERT_EQ(counted.EnumBaseClasses(bases), 1);
+    EXPECT_EQ(bases.GetAt(0).GetName(), "cPile");
+    // The renamed program resolves as before.
+    zv::host::HostState::Get().output.clear();
+    Parse();
+    EXPECT_TRUE(zv::host::HostState::Get().output.empty());
+    EXPECT_EQ(App().GetReferences(Find("Functional Class: cPile").GetItem())->GetReferences().size(), 5u);
+}
