@@ -185,7 +185,9 @@ void TableBuilder::AddWindow(std::int32_t index, CSalSymbol* container)
             m_table.AddMember(SymbolTable::ScopeOf(p), w, id);
             if (p->GetKind() == SymbolKind::Class) break;
         }
-    NoteObjectClass(index, w);
+    // "cTown: dfTown": a child window made from a class that its keyword names.
+    if (type == OtherChildWindow) m_classLines.push_back({w, m_outline, index, false, true});
+    else NoteObjectClass(index, w);
     Children(index, w);
 }
 

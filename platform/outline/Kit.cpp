@@ -184,7 +184,8 @@ CGString CGItem::GetObjectClass() const
     if (!item) return {};
     const std::int32_t cls = ChildOfType(*o, Outline::IndexOf(m_hItem), ItemType::ObjectClass);
     // "cStack: oStack": an object declared by its class, the class as keyword.
-    if (cls < 0 && (item->type == ItemType::DeclOther || item->type == ItemType::ReceiveOther))
+    if (cls < 0 && (item->type == ItemType::DeclOther || item->type == ItemType::ReceiveOther ||
+                    item->type == ItemType::OtherChildWindow))
         return CGString(std::string(TypedDeclarationClass(item->Title())));
     if (cls < 0) return {};
     std::string text(o->items[cls].Text());
@@ -198,7 +199,8 @@ bool CGItem::SetObjectClass(const std::string& name)
     const Item* item = Resolve(m_hItem, &o);
     if (!item || item->file != 0) return false;
     const std::int32_t cls = ChildOfType(*o, Outline::IndexOf(m_hItem), ItemType::ObjectClass);
-    if (cls < 0 && (item->type == ItemType::DeclOther || item->type == ItemType::ReceiveOther)) {
+    if (cls < 0 && (item->type == ItemType::DeclOther || item->type == ItemType::ReceiveOther ||
+                    item->type == ItemType::OtherChildWindow)) {
         Item& decl = o->items[Outline::IndexOf(m_hItem)];
         const std::string_view title = decl.Title();
         const std::string_view old = TypedDeclarationClass(title);

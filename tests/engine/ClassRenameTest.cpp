@@ -70,3 +70,34 @@ TEST_F(ClassRename, RenamingAClassRewritesEveryLineThatNamesIt)
     EXPECT_TRUE(zv::host::HostState::Get().output.empty());
     EXPECT_EQ(App().GetReferences(Find("Functional Class: cPile").GetItem())->GetReferences().size(), 5u);
 }
+
+TEST_F(ClassRename, AChildWindowNamedByItsClassFollowsTheClass)
+{
+    OpenPath(m_tmp.Write("window.apt", Crlf(
+        ".head 0 +  Application Description: w\n"
+        ".head 1 +  Global Declarations\n"
+        ".head 2 +  Class Definitions\n"
+        ".head 3 +  Data Field Class: cTown\n"
+        ".head 4 +  Functions\n"
+        ".head 5 +  Function: Up\n"
+        ".head 6 +  Actions\n"
+        ".head 7 -  Return 1\n"
+        ".head 1 +  Form Window: frmA\n"
+        ".head 2 +  Contents\n"
+        ".head 3 -  cTown: dfTown\n"
+        ".head 2 +  Message Actions\n"
+        ".head 3 +  On SAM_Create\n"
+        ".head 4 -  Call dfTown.Up(  )\n")));
+    Parse();
+    EXPECT_TRUE(zv::host::HostState::Get().output.empty());  // dfTown.Up resolves through the class
+    CGItem cls = Find("Data Field Class: cTown");
+    CXrefList* list = App().GetReferences(cls.GetItem());
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->GetReferences().size(), 1u);
+    EXPECT_EQ(list->GetReferences()[0]->GetSource()->GetItem(), Find("cTown: dfTown").GetItem());
+    std::string newName = "cCity";
+    list->RenameSymbol(cls.GetItem(), newName);
+    EXPECT_EQ(Find("cCity: dfTown").GetObjectClass(), "cCity");
+    Parse();
+    EXPECT_TRUE(zv::host::HostState::Get().output.empty());
+}
