@@ -3,44 +3,11 @@
 // qualified calls.
 #include "EngineFixture.h"
 
-using zvtest::Crlf;
-
 using ClassRename = zvtest::EngineTest;
 
 TEST_F(ClassRename, RenamingAClassRewritesEveryLineThatNamesIt)
 {
-    OpenPath(m_tmp.Write("classes.apt", Crlf(
-        ".head 0 +  Application Description: classes\n"
-        ".head 1 +  Global Declarations\n"
-        ".head 2 +  Variables\n"
-        ".head 3 -  cStack: oPile\n"
-        ".head 3 +  FunctionalVar: gStack\n"
-        ".head 4 -  Class: cStack\n"
-        ".head 2 +  Class Definitions\n"
-        ".head 3 +  Functional Class: cStack\n"
-        ".head 4 -  Derived From\n"
-        ".head 4 +  Functions\n"
-        ".head 5 +  Function: Push\n"
-        ".head 6 +  Actions\n"
-        ".head 7 -  Return 1\n"
-        ".head 3 +  Functional Class: cCountedStack\n"
-        ".head 4 +  Derived From\n"
-        ".head 5 -  Class: cStack\n"
-        ".head 4 +  Functions\n"
-        ".head 5 +  Function: Push\n"
-        ".head 6 +  Actions\n"
-        ".head 7 -  Return cStack.Push(  ) + 1\n"
-        ".head 2 +  Internal Functions\n"
-        ".head 3 +  Function: Fill\n"
-        ".head 4 +  Parameters\n"
-        ".head 5 -  Receive cStack: rStack\n"
-        ".head 4 +  Actions\n"
-        ".head 5 -  Call rStack.Push(  )\n"
-        ".head 3 +  Function: Main\n"
-        ".head 4 +  Actions\n"
-        ".head 5 -  Call gStack.Push(  )\n"
-        ".head 5 -  Call oPile.Push(  )\n"
-        ".head 5 -  Call Fill( oPile )\n")));
+    Open({"engine/classes.apt"});
     Parse();
     CGItem cls = Find("Functional Class: cStack");
     CXrefList* list = App().GetReferences(cls.GetItem());
@@ -73,21 +40,7 @@ TEST_F(ClassRename, RenamingAClassRewritesEveryLineThatNamesIt)
 
 TEST_F(ClassRename, AChildWindowNamedByItsClassFollowsTheClass)
 {
-    OpenPath(m_tmp.Write("window.apt", Crlf(
-        ".head 0 +  Application Description: w\n"
-        ".head 1 +  Global Declarations\n"
-        ".head 2 +  Class Definitions\n"
-        ".head 3 +  Data Field Class: cTown\n"
-        ".head 4 +  Functions\n"
-        ".head 5 +  Function: Up\n"
-        ".head 6 +  Actions\n"
-        ".head 7 -  Return 1\n"
-        ".head 1 +  Form Window: frmA\n"
-        ".head 2 +  Contents\n"
-        ".head 3 -  cTown: dfTown\n"
-        ".head 2 +  Message Actions\n"
-        ".head 3 +  On SAM_Create\n"
-        ".head 4 -  Call dfTown.Up(  )\n")));
+    Open({"engine/window-class.apt"});
     Parse();
     EXPECT_TRUE(zv::host::HostState::Get().output.empty());  // dfTown.Up resolves through the class
     CGItem cls = Find("Data Field Class: cTown");

@@ -2,56 +2,15 @@
 // renaming, the two refactorings, breakpoints.
 #include "EngineFixture.h"
 
-using zvtest::Crlf;
-
 namespace {
 
-const std::string kProgram = Crlf(
-    ".head 0 +  Application Description: references\n"
-    ".head 1 +  Global Declarations\n"
-    ".head 2 +  Variables\n"
-    ".head 3 -  Number: n\n"
-    ".head 3 -  Number: nStore\n"
-    ".head 3 -  Number: x\n"
-    ".head 3 -  Number: t\n"
-    ".head 3 -  Number: y\n"
-    ".head 3 -  Number: a\n"
-    ".head 3 -  Number: b\n"
-    ".head 3 -  Number: aa\n"
-    ".head 3 -  String: gsArr[*]\n"
-    ".head 2 +  Internal Functions\n"
-    ".head 3 +  Function: Get\n"
-    ".head 4 +  Actions\n"
-    ".head 5 -  Return nStore\n"
-    ".head 3 +  Function: Put\n"
-    ".head 4 +  Parameters\n"
-    ".head 5 -  Number: pn\n"
-    ".head 4 +  Actions\n"
-    ".head 5 -  Set nStore = pn\n"
-    ".head 3 +  Function: Foo\n"
-    ".head 4 +  Parameters\n"
-    ".head 5 -  Number: p1\n"
-    ".head 5 -  Receive Number: p2\n"
-    ".head 4 +  Actions\n"
-    ".head 5 -  Set p2 = p1\n"
-    ".head 3 +  Function: Work\n"
-    ".head 4 +  Actions\n"
-    ".head 5 -  Set n = 5\n"
-    ".head 5 -  Set x = n + 1\n"
-    ".head 5 -  Set t = a * b\n"
-    ".head 5 -  Set y = t + 1\n"
-    ".head 5 -  Set y = t + t\n"
-    ".head 5 -  Call Foo( a, b )\n"
-    ".head 5 -  Set y = aa + aa\n"
-    ".head 5 -  Set gsArr[1] = 'x'\n"
-    ".head 5 -  Set x = b == a\n");
 
 class References : public zvtest::EngineTest {
 protected:
     void SetUp() override
     {
         EngineTest::SetUp();
-        OpenPath(m_tmp.Write("refs.apt", kProgram));
+        Open({"engine/references.apt"});
         Parse();
     }
     CXrefList* List(const std::string& declaration)

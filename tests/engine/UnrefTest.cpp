@@ -3,88 +3,15 @@
 #include "EngineFixture.h"
 #include "engine/UnrefSearch.h"
 
-using zvtest::Crlf;
-
 namespace {
 
-const std::string kProgram = Crlf(
-    ".head 0 +  Application Description: unref\n"
-    ".head 1 +  Global Declarations\n"
-    ".head 2 +  Constants\n"
-    ".head 3 -  System\n"
-    ".head 3 +  User\n"
-    ".head 4 -  Number: USED_Const = 1\n"
-    ".head 4 -  Number: IDLE_Const = 2\n"
-    ".head 4 +  ! Number: OLD_Const = 3\n"
-    ".head 5 -  Number: OLDER_Const = 4\n"
-    ".head 3 +  Enumerations\n"
-    ".head 4 +  Enumeration: eMode\n"
-    ".head 5 -  MODE_On = 1\n"
-    ".head 5 -  MODE_Off\n"
-    ".head 2 +  Variables\n"
-    ".head 3 -  Number: gnUsed\n"
-    ".head 3 +  Number: gnMarked\n"
-    ".head 4 -  ! __REFERENCED by the report DLL\n"
-    ".head 3 -  String: gsBound\n"
-    ".head 3 -  String: __REFERENCED\n"
-    ".head 3 -  ! String: gsCommented\n"
-    ".head 2 +  Internal Functions\n"
-    ".head 3 +  Function: Main\n"
-    ".head 4 +  Parameters\n"
-    ".head 5 -  Number: pnIdle\n"
-    ".head 4 +  Local variables\n"
-    ".head 5 -  Number: nIdle\n"
-    ".head 4 +  Actions\n"
-    ".head 5 -  Set gnUsed = USED_Const + MODE_On\n"
-    ".head 5 -  Call SqlPrepare( hSql, 'SELECT a FROM t INTO :gsBound' || gsX )\n"
-    ".head 5 -  Call SqlPrepare( hSql, 'SELECT a FROM t INTO :gsBound' )\n"
-    ".head 5 -  Call oBase.Act( 1 )\n"
-    ".head 5 -  Call SqlPrepare( hSql, 'SELECT a FROM t INTO :nLocalBound' )\n"
-    ".head 3 +  Function: Idle\n"
-    ".head 4 +  Local variables\n"
-    ".head 5 -  Number: nLocalBound\n"
-    ".head 4 +  Actions\n"
-    ".head 5 -  Return 0\n"
-    ".head 2 +  Class Definitions\n"
-    ".head 3 +  Functional Class: cBase\n"
-    ".head 4 -  Derived From\n"
-    ".head 4 +  Instance Variables\n"
-    ".head 5 -  Number: ivIdle\n"
-    ".head 4 +  Functions\n"
-    ".head 5 +  Function: Act\n"
-    ".head 6 +  Parameters\n"
-    ".head 7 -  Number: pnHow\n"
-    ".head 6 +  Actions\n"
-    ".head 7 -  Return 1\n"
-    ".head 5 +  Function: ObjectDestructor\n"
-    ".head 6 +  Actions\n"
-    ".head 7 -  Return 0\n"
-    ".head 3 +  Functional Class: cDerived\n"
-    ".head 4 +  Derived From\n"
-    ".head 5 -  Class: cBase\n"
-    ".head 4 +  Functions\n"
-    ".head 5 +  Function: Act\n"
-    ".head 6 +  Parameters\n"
-    ".head 7 -  Number: pnHow\n"
-    ".head 6 +  Actions\n"
-    ".head 7 -  Return 2\n"
-    ".head 1 +  Form Window: frmMain\n"
-    ".head 2 +  Window Variables\n"
-    ".head 3 -  Number: nWindowIdle\n"
-    ".head 2 +  Contents\n"
-    ".head 3 +  Data Field: dfIdle\n"
-    ".head 4 -  Class:\n");
 
 class Unref : public zvtest::EngineTest {
 protected:
     void SetUp() override
     {
         EngineTest::SetUp();
-        // oBase is declared late so the program parses: the global object of the base class.
-        std::string text = kProgram;
-        text.replace(text.find(".head 3 -  ! String: gsCommented"), 0,
-                     ".head 3 +  FunctionalVar: oBase\r\n.head 4 -  Class: cBase\r\n");
-        OpenPath(m_tmp.Write("unref.apt", text));
+        Open({"engine/unreferenced.apt"});
         Parse();
     }
     std::vector<std::string> Names(const std::vector<HITEM>& handles)
