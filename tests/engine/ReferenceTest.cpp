@@ -4,7 +4,6 @@
 
 namespace {
 
-
 class References : public zvtest::EngineTest {
 protected:
     void SetUp() override

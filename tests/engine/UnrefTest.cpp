@@ -5,7 +5,6 @@
 
 namespace {
 
-
 class Unref : public zvtest::EngineTest {
 protected:
     void SetUp() override
