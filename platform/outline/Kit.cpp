@@ -67,25 +67,12 @@ void Reclassify(Outline& o, std::int32_t index)
 {
     Item& item = o.items[index];
     if (item.parent < 0) return;
-    const Item& parent = o.items[item.parent];
-    const int grand = parent.parent >= 0 ? o.items[parent.parent].type : -1;
-    const Classification c = ClassifyLine(parent.type, grand, parent.commented, item.line);
     const bool wasCommented = item.commented;
-    item.type = static_cast<std::int16_t>(c.type);
-    item.textStart = c.textStart;
-    item.commented = c.commented;
-    if (wasCommented != item.commented) {
-        // Commenting an item out (or back in) changes its whole subtree.
-        for (std::int32_t i = item.firstChild >= 0 ? item.firstChild : -1; i >= 0;
-             i = o.NextInOrder(i, index)) {
-            const Item& p = o.items[o.items[i].parent];
-            const int g = p.parent >= 0 ? o.items[p.parent].type : -1;
-            const Classification cc = ClassifyLine(p.type, g, p.commented, o.items[i].line);
-            o.items[i].type = static_cast<std::int16_t>(cc.type);
-            o.items[i].textStart = cc.textStart;
-            o.items[i].commented = cc.commented;
-        }
-    }
+    o.Classify(item, item.parent);
+    // Commenting an item out (or back in) changes its whole subtree.
+    if (wasCommented != item.commented)
+        for (std::int32_t i = item.firstChild; i >= 0; i = o.NextInOrder(i, index))
+            o.Classify(o.items[i], o.items[i].parent);
 }
 
 bool IsDeclaringParentType(int type)
@@ -530,12 +517,7 @@ bool CGActionBlock::InsertAfter(const std::string& line)
     Item item;
     item.line = line;
     item.file = 0;
-    const Item& p = o->items[parent];
-    const int grand = p.parent >= 0 ? o->items[p.parent].type : -1;
-    const Classification c = ClassifyLine(p.type, grand, p.commented, line);
-    item.type = static_cast<std::int16_t>(c.type);
-    item.textStart = c.textStart;
-    item.commented = c.commented;
+    o->Classify(item, parent);
     const std::int32_t index = o->InsertAfter(at, std::move(item));
     o->items[parent].childrenEdited = true;
     m_hCurrent = o->ItemHandle(index);

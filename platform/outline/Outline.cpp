@@ -47,6 +47,26 @@ std::int32_t Outline::InsertAfter(std::int32_t sibling, Item&& item)
     return index;
 }
 
+void Outline::Classify(Item& item, std::int32_t parent) const
+{
+    if (parent < 0) {
+        // The root is known by its place; its text follows the first colon.
+        std::size_t start = item.line.find(':');
+        start = start == std::string::npos ? item.line.size() : start + 1;
+        while (start < item.line.size() && item.line[start] == ' ') ++start;
+        item.type = ItemType::Application;
+        item.textStart = static_cast<std::uint16_t>(std::min<std::size_t>(start, 0xFFFF));
+        item.commented = false;
+        return;
+    }
+    const Item& p = items[parent];
+    const int grand = p.parent >= 0 ? items[p.parent].type : -1;
+    const Classification c = ClassifyLine(p.type, grand, p.commented, item.line);
+    item.type = static_cast<std::int16_t>(c.type);
+    item.textStart = c.textStart;
+    item.commented = c.commented;
+}
+
 void Outline::Remove(std::int32_t index)
 {
     Item& it = items[index];

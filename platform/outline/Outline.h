@@ -84,6 +84,9 @@ public:
     std::int32_t AppendChild(std::int32_t parent, Item&& item);
     // Inserts a new item right after sibling, under the same parent.
     std::int32_t InsertAfter(std::int32_t sibling, Item&& item);
+    // Gives an item its type, text start and comment state from its line, as
+    // a child of parent (-1: as the root).
+    void Classify(Item& item, std::int32_t parent) const;
     // Unlinks the subtree and marks it dead; indices are never reused.
     void Remove(std::int32_t index);
 

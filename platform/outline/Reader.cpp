@@ -75,33 +75,14 @@ public:
             Fail(m_source, lineNo, "nesting deeper than " + std::to_string(kMaxDepth) + " levels");
         m_stack.resize(static_cast<std::size_t>(level));
         const std::int32_t parent = level == 0 ? -1 : m_stack.back();
-        int parentType = -1, grandType = -1;
-        bool parentCommented = false;
-        if (parent >= 0) {
-            const Item& p = m_outline.items[parent];
-            parentType = p.type;
-            parentCommented = p.commented;
-            if (p.parent >= 0) grandType = m_outline.items[p.parent].type;
-        }
         Item item;
         item.line.assign(line);
         item.lineNo = lineNo;
         item.file = m_file;
         item.mark = mark;
         item.sep = sep;
-        // The root is classified by its keyword alone.
-        const Classification c = parent < 0
-            ? Classification{ItemType::Application,
-                             static_cast<std::uint16_t>(std::min<std::size_t>(
-                                 line.find(':') == std::string_view::npos ? line.size() : line.find(':') + 1,
-                                 0xFFFF)),
-                             false}
-            : ClassifyLine(parentType, grandType, parentCommented, line);
-        item.type = static_cast<std::int16_t>(c.type);
-        item.textStart = c.textStart;
-        item.commented = c.commented;
+        m_outline.Classify(item, parent);
         if (parent < 0) {
-            while (item.textStart < item.line.size() && item.line[item.textStart] == ' ') ++item.textStart;
             m_root = m_outline.AppendChild(-1, std::move(item));
             // The outline's root stays the program's; a library keeps its own.
             m_current = m_root;
