@@ -85,24 +85,22 @@ TEST_F(Cli, RenameThenParseKeepsEverythingResolved)
 TEST_F(Cli, RenameRefusals)
 {
     const std::string out = m_tmp.Path("out.apt");
-    XrefRun r = Xref("rename " + m_program + " LogWrite Log2 -o " + out);  // declared in stocklib.apl
-    EXPECT_EQ(r.code, 2);
-    EXPECT_NE(r.out.find("Symbol is included from another outline and cannot be renamed"), std::string::npos) << r.out;
-    r = Xref("rename " + m_program + " LegacyBinLabel OldLabel -o " + out);
-    EXPECT_EQ(r.code, 2);
-    EXPECT_NE(r.out.find("Symbol is not referenced and can be renamed manually"), std::string::npos) << r.out;
-    r = Xref("rename " + m_program + " BookMove 'Book Move' -o " + out);
-    EXPECT_EQ(r.code, 2);
-    EXPECT_NE(r.out.find("not a valid SAL name"), std::string::npos) << r.out;
-    r = Xref("rename " + m_program + " BookMove Connect -o " + out);
-    EXPECT_EQ(r.code, 2);
-    EXPECT_NE(r.out.find("already declared in the same scope"), std::string::npos) << r.out;
-    r = Xref("rename " + m_program + " BookMove PostMove -o " + m_program);
-    EXPECT_EQ(r.code, 2);
-    EXPECT_NE(r.out.find("is the input file"), std::string::npos);
+    struct Case { std::string args; const char* message; };
+    const Case cases[] = {
+        {"LogWrite Log2 -o " + out, "Symbol is included from another outline and cannot be renamed"},  // stocklib.apl
+        {"LegacyBinLabel OldLabel -o " + out, "Symbol is not referenced and can be renamed manually"},
+        {"BookMove 'Book Move' -o " + out, "not a valid SAL name"},
+        {"BookMove Connect -o " + out, "already declared in the same scope"},
+        {"BookMove PostMove -o " + m_program, "is the input file"},
+    };
+    for (const Case& c : cases) {
+        const XrefRun r = Xref("rename " + m_program + " " + c.args);
+        EXPECT_EQ(r.code, 2) << c.args;
+        EXPECT_NE(r.out.find(c.message), std::string::npos) << r.out;
+    }
     EXPECT_FALSE(std::filesystem::exists(out));
     // A dry run shows the lines and writes nothing.
-    r = Xref("rename " + m_program + " BookMove PostMove --dry-run");
+    const XrefRun r = Xref("rename " + m_program + " BookMove PostMove --dry-run");
     EXPECT_EQ(r.code, 0) << r.out;
     EXPECT_EQ(Count(r.out, "  + "), Count(r.out, "  - "));
     EXPECT_NE(r.out.find("+ Function: PostMove"), std::string::npos) << r.out;
