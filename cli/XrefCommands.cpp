@@ -12,6 +12,7 @@
 #include "cli/Json.h"
 #include "cli/Session.h"
 #include "contracts/Exceptions.h"
+#include "engine/LateBinding.h"
 #include "engine/Zavora.h"
 
 namespace {
@@ -38,44 +39,6 @@ bool Flag(std::function<bool()> test)
     } catch (...) {
     }
     return false;
-}
-
-// The classes and windows made directly from cls: derived classes and the
-// windows whose Class: line names it.
-std::vector<CGItem> DirectSubclasses(CClass* cls)
-{
-    std::vector<CGItem> out;
-    for (CClass* derived : cls->GetDerivedClasses()) out.push_back(derived->GetItem());
-    if (CXrefList* refs = CZavoraApp::Instance().GetReferences(cls->GetItem().GetItem())) {
-        for (CReference* ref : refs->GetReferences()) {
-            CGItem* source = ref->GetSource();
-            const int type = source->GetItemType();
-            if (ref->GetPosition() < 0 && type != ItemType::BaseClass && type != ItemType::FunctionalVar &&
-                !source->GetObjectClass().empty())
-                out.push_back(*source);
-        }
-    }
-    return out;
-}
-
-// The functions that override f in the classes and windows made, directly
-// or further down, from the class that declares it.
-void OverridesIn(const std::string& name, CClass* cls, CFunction* f, std::vector<CFunction*>& out,
-                 std::set<CSalSymbol*>& seen)
-{
-    CApplication* table = CApplication::Instance(0, 0);
-    if (!table || !seen.insert(cls).second) return;
-    for (const CGItem& sub : DirectSubclasses(cls)) {
-        auto* g = dynamic_cast<CFunction*>(table->GetSymbolFromPath(CliSession::PathOf(sub) + "::" + name));
-        if (g && g != f && seen.insert(g).second) out.push_back(g);
-        if (auto* subClass = dynamic_cast<CClass*>(table->GetSymbolOfItem(sub.GetItem())))
-            OverridesIn(name, subClass, f, out, seen);
-    }
-}
-
-void Overrides(CFunction* f, std::vector<CFunction*>& out, std::set<CSalSymbol*>& seen)
-{
-    if (auto* cls = dynamic_cast<CClass*>(f->GetParentContext())) OverridesIn(f->GetName(), cls, f, out, seen);
 }
 
 int Refs(CliSession& session, const CliOptions& options)
@@ -186,10 +149,7 @@ void Callees(const CGItem& function, int depth, std::set<HITEM>& path, std::vect
             Callees(node.item, depth - 1, path, node.children);
             auto* f = table ? dynamic_cast<CFunction*>(table->GetSymbolOfItem(h)) : nullptr;
             if (f && f->IsLateBound()) {
-                std::vector<CFunction*> overrides;
-                std::set<CSalSymbol*> seen{f};
-                Overrides(f, overrides, seen);
-                for (CFunction* g : overrides) {
+                for (CFunction* g : FindOverrides(f)) {
                     CalleeNode late;
                     late.item = g->GetItem();
                     late.name = NameOf(late.item);
@@ -359,10 +319,7 @@ int Graph(CliSession& session, const CliOptions& options)
                 if (from) todo.push_back(callee.GetItem());
                 auto* f = table ? dynamic_cast<CFunction*>(table->GetSymbolOfItem(callee.GetItem())) : nullptr;
                 if (f && f->IsLateBound()) {
-                    std::vector<CFunction*> overrides;
-                    std::set<CSalSymbol*> seen{f};
-                    Overrides(f, overrides, seen);
-                    for (CFunction* g : overrides) {
+                    for (CFunction* g : FindOverrides(f)) {
                         edges.insert({label(callee), NameOf(g->GetItem()), "override"});
                         if (from) todo.push_back(g->GetItem().GetItem());
                     }

@@ -1,0 +1,18 @@
+#pragma once
+// Late binding: a "..F()" call runs the override of F in the object's actual
+// class. The walk that finds those overrides is shared by the callee tree of
+// the explorer, the command line and the rename of a late-bound family.
+#include <vector>
+
+#include "contracts/OutlineKit.h"
+#include "contracts/SalLanguage.h"
+
+// The classes and windows (top-level and child windows) made directly from cls.
+std::vector<CGItem> DirectSubclasses(CClass* cls);
+
+// Every function that overrides f in a class or window made, directly or
+// further down, from the class that owns f, depth first in the order the
+// store lists the subclasses.
+// Each function once; cycles in the class graph end the walk. Paths are
+// compared component by component, never as substrings.
+std::vector<CFunction*> FindOverrides(CFunction* f);
