@@ -2,7 +2,7 @@
 # make test: install what is missing, build, run every test.
 BUILD   ?= build
 JOBS    ?= 2
-PACKAGES = cmake g++ make python3 libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev
+PACKAGES = cmake g++ make python3 libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev libqt6test6
 SAMPLE   = examples/stockroom.apt
 
 .PHONY: all deps build test run bench clean

@@ -434,7 +434,9 @@ void CZavoraApp::Rename(CReference* ref)
             return;
         }
         std::string newName;
-        if (!m_hostPorts->AskNewName(GetName(item), newName)) return;
+        if (!m_hostPorts->AskNewName(GetName(item), newName,
+                                     [&](const std::string& name) { return CheckNewName(item, name); }))
+            return;
         const std::string why = CheckNewName(item, newName);
         if (!why.empty()) {
             ZvMessageBox(nullptr, why, "Zavora", ZvMB_OK, ZvMB_ICONEXCLAMATION);
