@@ -34,6 +34,22 @@ bool StartsWithSql(std::string_view word)
            (word[2] == 'L' || word[2] == 'l');
 }
 
+// The progress window's category rows: 0 constants, 1 application message
+// handlers, 2 internal functions, 3 classes, 4 windows; -1 for the rest.
+int ProgressCategory(const CSalSymbol* symbol)
+{
+    if (!symbol || symbol->IsBuiltIn()) return -1;
+    switch (symbol->GetKind()) {
+    case SymbolKind::Constant: return 0;
+    case SymbolKind::Handler: return symbol->GetParentContext() ? -1 : 1;
+    case SymbolKind::Function:
+        return !symbol->GetParentContext() && !static_cast<const CFunction*>(symbol)->IsExternal() ? 2 : -1;
+    case SymbolKind::Class: return 3;
+    case SymbolKind::Window: return 4;
+    default: return -1;
+    }
+}
+
 } // namespace
 
 ParserImpl::ParserImpl(bool b, CSalScanner* scanner) : binds(b), m_scanner(scanner ? scanner : &m_ownScanner) {}
@@ -105,6 +121,7 @@ void ParserImpl::Walk(const outline::Outline& o)
     };
     std::vector<Frame> stack{{o.root, nullptr}};
     std::size_t done = 0;
+    std::size_t declared[5] = {};
     Progress(0);
     while (!stack.empty()) {
         const Frame frame = stack.back();
@@ -115,6 +132,14 @@ void ParserImpl::Walk(const outline::Outline& o)
         if (!item.commented) {
             CSalSymbol* own = m_table->SymbolOfItem(o.ItemHandle(frame.index));
             if (own && IsCodeContext(own->GetKind())) context = own;
+            const int category = ProgressCategory(own);
+            if (category >= 0) {
+                // "<digit> <count>": the progress window counts the category up.
+                std::string text(1, static_cast<char>('0' + category));
+                text += ' ';
+                text += std::to_string(++declared[category]);
+                for (std::size_t r = 0; r < receivers.size(); ++r) receivers[r]->ParseText(text);
+            }
             ++stats.items;
             Process(frame.index, context);
         }
