@@ -5,10 +5,7 @@
 #include <QLibrary>
 #include <QMainWindow>
 #include <QPointer>
-#include <QSettings>
 #include <QTimer>
-#include <dlfcn.h>
-#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -46,14 +43,6 @@ PluginLife& Life()
     return life;
 }
 
-std::string ModuleFolder()
-{
-    Dl_info info{};
-    if (dladdr(reinterpret_cast<void*>(&ModuleFolder), &info) && info.dli_fname)
-        return std::filesystem::absolute(info.dli_fname).parent_path().string();
-    return std::filesystem::current_path().string();
-}
-
 void SetRegistryKey() { QCoreApplication::setOrganizationName("Morrowbit"); }
 
 void StartupTick()
@@ -74,11 +63,10 @@ void StartupTick()
 
 std::string CZavoraApp::getZvVersion() { return "41"; }
 
-std::string CZavoraApp::getPath() const { return ModuleFolder() + "/"; }
-
 std::string CZavoraApp::GetIniFile() const
 {
-    return getPath() + QSettings("Morrowbit", "Zavora41").fileName().toStdString();
+    // The profile is named as the application's settings key.
+    return getPath() + "Zavora41";
 }
 
 int CZavoraApp::InitInstance()

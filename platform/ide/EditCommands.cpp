@@ -8,6 +8,15 @@ namespace zv::ide {
 
 namespace {
 
+int g_applying = 0;
+
+// Marks the outline changes a command makes, so that they are told from
+// the changes others (the explorer) make.
+struct Applying {
+    Applying() { ++g_applying; }
+    ~Applying() { --g_applying; }
+};
+
 void SelectItem(HOUTLINE hOutline, HITEM hItem)
 {
     if (hItem) zv::host::HostState::Get().Select(hOutline, hItem);
@@ -23,6 +32,8 @@ HITEM ChildAt(HOUTLINE hOutline, HITEM hParent, int row)
 }
 
 } // namespace
+
+bool IsApplyingCommand() { return g_applying > 0; }
 
 ItemPath PathOf(HITEM hItem)
 {
@@ -51,42 +62,23 @@ HITEM ItemAt(HOUTLINE hOutline, const ItemPath& path)
 
 // ---- LineCommand ---------------------------------------------------------------
 
-LineCommand::LineCommand(HITEM hItem, std::string line)
-    : m_hOutline(CurrentOutline()), m_path(PathOf(hItem)), m_old(CGItem(0, hItem).GetTitle(0)), m_new(std::move(line))
+LineCommand::LineCommand(HITEM hItem, std::string line, bool keywordOnly)
+    : m_hOutline(CurrentOutline()), m_path(PathOf(hItem)), m_old(CGItem(0, hItem).GetTitle(0)),
+      m_new(std::move(line)), m_keywordOnly(keywordOnly)
 {
-    setText("Edit Line");
+    setText(keywordOnly ? "Change Kind" : "Edit Line");
 }
 
 void LineCommand::redo()
 {
+    const Applying applying;
     const HITEM h = ItemAt(m_hOutline, m_path);
-    setObsolete(!zv::host::SetItemLine(h, m_new));
+    setObsolete(!(m_keywordOnly ? zv::host::ChangeItemKind(h, m_new) : zv::host::SetItemLine(h, m_new)));
 }
 
 void LineCommand::undo()
 {
-    const HITEM h = ItemAt(m_hOutline, m_path);
-    zv::host::SetItemLine(h, m_old);
-    SelectItem(m_hOutline, h);
-}
-
-// ---- KindCommand ---------------------------------------------------------------
-
-KindCommand::KindCommand(HITEM hItem, std::string keyword)
-    : m_hOutline(CurrentOutline()), m_path(PathOf(hItem)), m_old(CGItem(0, hItem).GetTitle(0)),
-      m_keyword(std::move(keyword))
-{
-    setText("Change Kind");
-}
-
-void KindCommand::redo()
-{
-    const HITEM h = ItemAt(m_hOutline, m_path);
-    setObsolete(!zv::host::ChangeItemKind(h, m_keyword));
-}
-
-void KindCommand::undo()
-{
+    const Applying applying;
     const HITEM h = ItemAt(m_hOutline, m_path);
     zv::host::SetItemLine(h, m_old);
     SelectItem(m_hOutline, h);
@@ -103,6 +95,7 @@ InsertCommand::InsertCommand(HITEM hParent, HITEM hAfter, std::string text, bool
 
 void InsertCommand::redo()
 {
+    const Applying applying;
     const HITEM hParent = ItemAt(m_hOutline, m_parent);
     const HITEM hAfter = ChildAt(m_hOutline, hParent, m_row - 1);
     HITEM first = 0;
@@ -120,6 +113,7 @@ void InsertCommand::redo()
 
 void InsertCommand::undo()
 {
+    const Applying applying;
     const HITEM hParent = ItemAt(m_hOutline, m_parent);
     for (int n = 0; n < m_count; ++n) CGItem(m_hOutline, ChildAt(m_hOutline, hParent, m_row)).Delete();
     SelectItem(m_hOutline, m_row > 0 ? ChildAt(m_hOutline, hParent, m_row - 1) : hParent);
@@ -141,6 +135,7 @@ DeleteCommand::DeleteCommand(const std::vector<HITEM>& items, const QString& nam
 
 void DeleteCommand::redo()
 {
+    const Applying applying;
     m_copies.clear();
     bool any = false;
     // Last first: the paths of the earlier ones stay valid.
@@ -154,6 +149,7 @@ void DeleteCommand::redo()
 
 void DeleteCommand::undo()
 {
+    const Applying applying;
     HITEM last = 0;
     for (std::size_t n = 0; n < m_paths.size(); ++n) {
         ItemPath parentPath = m_paths[n];
@@ -176,6 +172,7 @@ MoveCommand::MoveCommand(HITEM hItem, int delta) : m_hOutline(CurrentOutline()),
 
 void MoveCommand::redo()
 {
+    const Applying applying;
     const HITEM h = ItemAt(m_hOutline, m_path);
     setObsolete(!zv::host::MoveItem(h, m_delta));
     SelectItem(m_hOutline, h);
@@ -183,6 +180,7 @@ void MoveCommand::redo()
 
 void MoveCommand::undo()
 {
+    const Applying applying;
     ItemPath moved = m_path;
     moved.back() += m_delta;
     const HITEM h = ItemAt(m_hOutline, moved);

@@ -14,12 +14,15 @@ namespace zv::ide {
 using ItemPath = std::vector<int>;
 
 ItemPath PathOf(HITEM hItem);
+// True while a command changes the outline.
+bool IsApplyingCommand();
 HITEM ItemAt(HOUTLINE hOutline, const ItemPath& path);
 
-// A new line for an item (OnEditTitle, or OnEditType when its kind changes).
+// A new line for an item (OnEditTitle, or OnEditType when its kind changes
+// with it); or, with keywordOnly, another keyword for its text (OnEditType).
 class LineCommand : public QUndoCommand {
 public:
-    LineCommand(HITEM hItem, std::string line);
+    LineCommand(HITEM hItem, std::string line, bool keywordOnly = false);
     void redo() override;
     void undo() override;
 
@@ -27,19 +30,7 @@ private:
     HOUTLINE m_hOutline;
     ItemPath m_path;
     std::string m_old, m_new;
-};
-
-// Another keyword for an item, its text kept (OnEditType).
-class KindCommand : public QUndoCommand {
-public:
-    KindCommand(HITEM hItem, std::string keyword);
-    void redo() override;
-    void undo() override;
-
-private:
-    HOUTLINE m_hOutline;
-    ItemPath m_path;
-    std::string m_old, m_keyword;
+    bool m_keywordOnly;
 };
 
 // New items under a parent after one of its children (row -1: first). With

@@ -23,6 +23,7 @@
 #include "platform/ide/PluginHost.h"
 #include "platform/outline/HostState.h"
 #include "platform/outline/Loader.h"
+#include "platform/outline/Outline.h"
 
 namespace zv::ide {
 
@@ -72,6 +73,18 @@ HostWindow::HostWindow(QWidget* parent)
         m_undo->push(new LineCommand(hItem, line));
     };
     connect(m_undo, &QUndoStack::cleanChanged, this, [this] { updateTitle(); });
+    // Changes the explorer makes (a rename, a refactoring, a deletion) are no
+    // commands of the editor's, but they must be saved all the same.
+    m_listener = zv::host::HostState::Get().Listen([this](zv::host::HostChange what, HITEM hItem) {
+        using zv::host::HostChange;
+        const bool edit = what == HostChange::Text || what == HostChange::Inserted ||
+                          what == HostChange::Removed || what == HostChange::Moved;
+        if (edit && !IsApplyingCommand() && zv::outline::Outline::SerialOf(hItem) == CurrentOutline() &&
+            !m_changedOutside) {
+            m_changedOutside = true;
+            updateTitle();
+        }
+    });
     buildMenus();
     resize(1100, 760);
     updateTitle();
@@ -83,6 +96,7 @@ HostWindow::HostWindow(QWidget* parent)
 HostWindow::~HostWindow()
 {
     auto& host = zv::host::HostState::Get();
+    host.Unlisten(m_listener);
     if (host.windowOfApp == reinterpret_cast<std::uintptr_t>(static_cast<QWidget*>(this))) host.windowOfApp = 0;
 }
 
@@ -193,7 +207,7 @@ void HostWindow::updateRecentMenu()
 void HostWindow::updateTitle()
 {
     setWindowTitle((m_path.isEmpty() ? QString("Zavora") : "Zavora - " + QFileInfo(m_path).fileName()) + "[*]");
-    setWindowModified(!m_undo->isClean());
+    setWindowModified(isModified());
 }
 
 void HostWindow::setPlugin(PluginHost* plugin)
@@ -222,7 +236,7 @@ void HostWindow::sendKey(int modifiers)
     QApplication::sendEvent(target, &release);
 }
 
-bool HostWindow::isModified() const { return !m_undo->isClean(); }
+bool HostWindow::isModified() const { return m_changedOutside || !m_undo->isClean(); }
 
 bool HostWindow::askToSave()
 {
@@ -247,9 +261,8 @@ bool HostWindow::openFile(const QString& path)
         ZvMessageBox(this, "Cannot open " + path.toStdString() + ":\n" + error, "Zavora", ZvMB_OK, ZvMB_ICONSTOP);
         return false;
     }
-    m_path = QFileInfo(path).absoluteFilePath();
     m_undo->clear();
-    updateTitle();
+    setSaved(path);
     QSettings settings = HostSettings();
     QStringList recent = settings.value("RecentFiles").toStringList();
     recent.removeAll(m_path);
@@ -262,6 +275,13 @@ bool HostWindow::openFile(const QString& path)
     return true;
 }
 
+void HostWindow::setSaved(const QString& path)
+{
+    m_path = QFileInfo(path).absoluteFilePath();
+    m_changedOutside = false;
+    updateTitle();
+}
+
 bool HostWindow::save() { return m_path.isEmpty() ? false : saveAs(m_path); }
 
 bool HostWindow::saveAs(const QString& path)
@@ -271,9 +291,8 @@ bool HostWindow::saveAs(const QString& path)
         ZvMessageBox(this, "Cannot save " + path.toStdString() + ":\n" + error, "Zavora", ZvMB_OK, ZvMB_ICONSTOP);
         return false;
     }
-    m_path = QFileInfo(path).absoluteFilePath();
     m_undo->setClean();
-    updateTitle();
+    setSaved(path);
     statusBar()->showMessage("Saved " + m_path, 4000);
     return true;
 }
@@ -303,9 +322,7 @@ bool HostWindow::insertItem(const std::string& line)
     const bool root = !item.GetParentItem(parent);
     const HITEM hParent = root ? current : parent.GetItem();
     if (CGItem(CurrentOutline(), hParent).IsReadOnly()) return false;
-    const int before = m_undo->count();
-    m_undo->push(new InsertCommand(hParent, root ? 0 : current, line, false));
-    return m_undo->count() > before;
+    return push(new InsertCommand(hParent, root ? 0 : current, line, false));
 }
 
 bool HostWindow::deleteSelected()
@@ -315,8 +332,7 @@ bool HostWindow::deleteSelected()
         if (!CGItem(CurrentOutline(), h).IsReadOnly() && h != CGApplication(CurrentOutline()).GetItem())
             items.push_back(h);
     if (items.empty()) return false;
-    m_undo->push(new DeleteCommand(items, "Delete"));
-    return true;
+    return push(new DeleteCommand(items, "Delete"));
 }
 
 bool HostWindow::copySelected()
@@ -338,8 +354,7 @@ bool HostWindow::cutSelected()
     for (HITEM h : selectedItems())
         if (!CGItem(CurrentOutline(), h).IsReadOnly()) items.push_back(h);
     if (items.empty()) return false;
-    m_undo->push(new DeleteCommand(items, "Cut"));
-    return true;
+    return push(new DeleteCommand(items, "Cut"));
 }
 
 bool HostWindow::paste()
@@ -353,46 +368,39 @@ bool HostWindow::paste()
     CGItem parent;
     const bool root = !CGItem(CurrentOutline(), current).GetParentItem(parent);
     const HITEM hParent = root ? current : parent.GetItem();
-    if (text.rfind(".head ", 0) != 0) {
-        // Plain text pastes as one new line.
-        const int before = m_undo->count();
-        m_undo->push(new InsertCommand(hParent, root ? 0 : current, text.substr(0, text.find('\n')), false));
-        return m_undo->count() > before;
-    }
-    const int before = m_undo->count();
-    m_undo->push(new InsertCommand(hParent, root ? 0 : current, text, true));
-    if (m_undo->count() == before) {
+    // Plain text pastes as one new line.
+    if (text.rfind(".head ", 0) != 0)
+        return push(new InsertCommand(hParent, root ? 0 : current, text.substr(0, text.find('\n')), false));
+    if (!push(new InsertCommand(hParent, root ? 0 : current, text, true))) {
         statusBar()->showMessage("Nothing pasted: the clipboard holds no outline items that fit here", 5000);
         return false;
     }
     return true;
 }
 
+bool HostWindow::push(QUndoCommand* command)
+{
+    // A command that changed nothing made itself obsolete and is gone.
+    m_undo->push(command);
+    return m_undo->index() > 0 && m_undo->command(m_undo->index() - 1) == command;
+}
+
 bool HostWindow::changeKind(const std::string& keyword)
 {
     const HITEM current = m_view->currentItem();
-    if (!current || CGItem(CurrentOutline(), current).IsReadOnly()) return false;
-    const int before = m_undo->count();
-    m_undo->push(new KindCommand(current, keyword));
-    return m_undo->count() > before;
+    return current && !CGItem(CurrentOutline(), current).IsReadOnly() && push(new LineCommand(current, keyword, true));
 }
 
 bool HostWindow::moveCurrent(int delta)
 {
     const HITEM current = m_view->currentItem();
-    if (!current) return false;
-    const int before = m_undo->count();
-    m_undo->push(new MoveCommand(current, delta));
-    return m_undo->count() > before;
+    return current && push(new MoveCommand(current, delta));
 }
 
 bool HostWindow::editLine(const std::string& line)
 {
     const HITEM current = m_view->currentItem();
-    if (!current || CGItem(CurrentOutline(), current).IsReadOnly()) return false;
-    const int before = m_undo->count();
-    m_undo->push(new LineCommand(current, line));
-    return m_undo->count() > before;
+    return current && !CGItem(CurrentOutline(), current).IsReadOnly() && push(new LineCommand(current, line));
 }
 
 bool HostWindow::toggleBreakpoint()

@@ -12,6 +12,7 @@
 
 class QLabel;
 class QMenu;
+class QUndoCommand;
 class QUndoStack;
 
 namespace zv::ide {
@@ -63,10 +64,14 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Pushes an edit; false when it changed nothing (and is gone).
+    bool push(QUndoCommand* command);
     void buildMenus();
     void updateZavoraMenu();
     void updateRecentMenu();
     void updateTitle();
+    // The outline is now the file's content as it stands on disk.
+    void setSaved(const QString& path);
     bool askToSave();
     std::vector<HITEM> selectedItems() const;
     void editLibraryPath();
@@ -80,6 +85,8 @@ private:
     QLabel* m_pluginState;
     PluginHost* m_plugin = nullptr;
     QString m_path;
+    int m_listener = 0;
+    bool m_changedOutside = false;  // the outline was changed by others since it was opened or saved
 };
 
 } // namespace zv::ide

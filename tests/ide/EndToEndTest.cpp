@@ -61,6 +61,9 @@ TEST_F(EndToEndTest, KeysFromTheEditorReachTheExplorer)
     const auto lines = References("Function: BookStockMove");
     ASSERT_EQ(lines.size(), references);
     for (const std::string& line : lines) EXPECT_NE(line.find("BookStockMove("), std::string::npos) << line;
+    // Not the editor's command, but a change to save all the same.
+    EXPECT_EQ(m_host->undoStack()->count(), 0);
+    EXPECT_TRUE(m_host->isModified());
     // An edit in the editor marks the information outdated.
     App().Parse(0);
     MakeCurrent("Set nSign = 1");
