@@ -35,6 +35,7 @@ struct PluginLife {
     std::unique_ptr<CZavoraNotificationInterface> receiver;
     std::unique_ptr<CZvKeyFilter> keys;
     QPointer<QMainWindow> hostWindow;
+    QMetaObject::Connection shutdown;
 };
 
 PluginLife& Life()
@@ -107,7 +108,7 @@ int CZavoraApp::InitInstance2()
         // The shutdown: once, when the host's main window ends.
         life.hostWindow = ZvHostMainWindow();
         if (life.hostWindow)
-            QObject::connect(life.hostWindow.data(), &QObject::destroyed, [] {
+            life.shutdown = QObject::connect(life.hostWindow.data(), &QObject::destroyed, [] {
                 if (Life().done) return;
                 Life().done = true;
                 CZavoraApp::Instance().ExitInstance();
@@ -154,6 +155,8 @@ extern "C" __attribute__((visibility("default"))) void ZvPluginUnload()
     // The keyboard entry goes first, then the application object, whose
     // preferences write themselves.
     if (life.keys) qApp->removeEventFilter(life.keys.get());
+    // A host window that outlives the plug-in no longer reaches it.
+    QObject::disconnect(life.shutdown);
     life.startTimer.reset();
     if (life.receiver) life.receiver->StopNotification();
     CZavoraApp::Instance().SetNotificationReceiver(nullptr);

@@ -117,7 +117,10 @@ void CZvHostExplorer::showStatus()
         const CGString name = CGItem(getCurrentOutline(), hItem).GetName();
         text += QString("  |  Current symbol: ") + QString::fromStdString(name);
         if (CXrefList* list = CZavoraApp::Instance().GetReferences(hItem))
-            text += QString(" (%1 references)").arg(list->GetReferences().size());
+        {
+            const auto count = list->GetReferences().size();
+            text += QString(" (%1 reference%2)").arg(count).arg(count == 1 ? "" : "s");
+        }
     }
     window->statusBar()->showMessage(text);
 }

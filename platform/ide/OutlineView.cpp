@@ -99,9 +99,21 @@ public:
         const QFontMetrics metrics(opt.font);
         const int x = textRect.left() + margin + metrics.horizontalAdvance(display.left(a));
         const int width = metrics.horizontalAdvance(display.mid(a, b - a));
-        QColor highlight = opt.palette.color(QPalette::Highlight);
-        highlight.setAlpha(110);
-        painter->fillRect(QRect(x, textRect.top() + 1, width, textRect.height() - 2), highlight);
+        // Amber: it must show on the selected row too, which the span's item always is.
+        painter->fillRect(QRect(x, textRect.top() + 1, width, textRect.height() - 2), QColor(255, 200, 0, 140));
+    }
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        // Greyed or dimmed text would be hard to read on the selection colour.
+        if (option->state & QStyle::State_Selected) {
+            const QPalette& normal = m_view->palette();
+            for (auto group : {QPalette::Active, QPalette::Inactive})
+                for (auto role : {QPalette::Text, QPalette::HighlightedText})
+                    option->palette.setBrush(group, role, normal.brush(group, QPalette::HighlightedText));
+        }
     }
 
 private:

@@ -66,6 +66,11 @@ TEST_F(KeyFilterTest, F11ShowsTheSelectedSymbolAndShiftGoesToItsDeclaration)
     Press(m_edit, Qt::ShiftModifier);
     EXPECT_EQ(zv::host::HostState::Get().selectedItem, Find("Function: ShelfTotal").GetItem());
 
+    // Nor on a built-in of the SAL context: it has no place in the program.
+    Explorer().setSymbol(App().GetSalSymbol("SalMessageBox"), App().GetContextOutline());
+    Press(m_edit, Qt::ShiftModifier);
+    EXPECT_EQ(zv::host::HostState::Get().selectedItem, Find("Function: ShelfTotal").GetItem());
+
     Select("Function: BookMove");
     Press(m_edit, Qt::NoModifier);
     EXPECT_EQ(Explorer().getCurrentItem(), Find("Function: BookMove").GetItem());
