@@ -144,6 +144,8 @@ void CZavoraApp::FillSalSymbols()
     }
 }
 
+std::string CZavoraApp::getPath() const { return PluginFolder() + "/"; }
+
 int CZavoraApp::ExitInstance()
 {
     try {
