@@ -264,9 +264,11 @@ std::int32_t ParseOutlineText(Outline& outline, std::uint16_t fileIndex, std::st
             for (char ch : item.line)
                 if (ch == '\n') seen(inner, physical++);
             seen(outer, physical++);
-            if (item.data)
+            if (item.data) {
                 for (char ch : *item.data)
                     if (ch == '\n') seen(outer, physical++);
+                seen(outer, physical++);  // and its last line
+            }
         }
         if (uniform) {
             file.crlf = outer != 0;
