@@ -61,6 +61,7 @@ public:
     std::int32_t Root() const { return m_root; }
     std::int32_t Current() const { return m_current; }
     int CurrentDepth() const { return static_cast<int>(m_stack.size()) - 1; }
+    bool HasData() const { return m_current >= 0 && m_outline.items[m_current].data != nullptr; }
 
     void AddItem(int level, char mark, std::uint8_t sep, std::string_view line, std::uint32_t lineNo)
     {
@@ -211,7 +212,8 @@ void ParseIndented(TreeBuilder& builder, LineCursor& cursor, const SourceFile& f
         while (tabs < line.size() && line[tabs] == '\t') ++tabs;
         const int depth = builder.CurrentDepth();
         if (builder.Current() >= 0 && static_cast<int>(tabs) >= depth + 2) {
-            builder.Continue(line.substr(static_cast<std::size_t>(depth + 2)));
+            // After a data block the line stays whole: the block is written back verbatim.
+            builder.Continue(builder.HasData() ? line : line.substr(static_cast<std::size_t>(depth + 2)));
             continue;
         }
         builder.AddItem(static_cast<int>(tabs), '?', 2, line.substr(tabs), cursor.number);
