@@ -156,6 +156,8 @@ bool ParseHeadLine(std::string_view line, int& level, char& mark, std::uint8_t& 
 {
     std::size_t i = 6;  // after ".head "
     if (i >= line.size() || line[i] < '0' || line[i] > '9') return false;
+    // A level with a leading zero would be written back without it.
+    if (line[i] == '0' && i + 1 < line.size() && line[i + 1] >= '0' && line[i + 1] <= '9') return false;
     level = 0;
     while (i < line.size() && line[i] >= '0' && line[i] <= '9') {
         level = level * 10 + (line[i] - '0');
