@@ -3,7 +3,7 @@
 # make fuzz: install clang, build the fuzz targets, run each FUZZ_SECONDS.
 BUILD   ?= build
 JOBS    ?= 2
-PACKAGES = cmake g++ make python3 libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev
+PACKAGES = cmake g++ make python3 libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev nlohmann-json3-dev neovim
 SAMPLE   = examples/stockroom.apt
 FUZZ_BUILD    ?= build-fuzz
 FUZZ_SECONDS  ?= 60

@@ -17,7 +17,7 @@ std::string_view DeclaredName(const outline::Item& item)
     if (outline::IsChildWindowType(type)) {
         if (type == BackgroundText || type == Frame || type == Line) return {};
         // A caption ("Group Box: Address of customer") is no name.
-        return text.find_first_not_of(" \t", name.size()) == std::string_view::npos ? name : std::string_view();
+        return WithoutComment(text).size() == name.size() ? name : std::string_view();
     }
     if (outline::IsTopLevelWindowType(type) || outline::IsClassType(type)) return name;
     switch (type) {

@@ -129,18 +129,21 @@ void ParserImpl::Process(std::int32_t index, CSalSymbol* context)
     const bool statement = type == Set || (type >= FirstStatement && type <= LastStatement);
     const bool expression = type == OnMessage || type == EnabledWhen || type == CheckedWhen || type == NamedMenuRef;
     const bool declaration = IsDeclarationType(type);
-    const bool classLine = type == BaseClass || type == ObjectClass;
-    if (!statement && !expression && !declaration && !classLine) return;
+    const bool classLine = type == BaseClass || type == ObjectClass || type == DefaultClassItem;
+    const bool typedByClass = type == DeclOther || type == ReceiveOther || type == OtherChildWindow;
+    if (!statement && !expression && !declaration && !classLine && !typedByClass) return;
 
     m_index = index;
     m_item.Initialize(m_outline->Handle(), m_outline->ItemHandle(index));
     m_text = item.Text();
-    if (classLine) {
-        if (const UnresolvedClassRef* ref = m_table->UnresolvedClassAt(m_item.GetItem())) {
-            m_context = context;
-            ReportUnresolved(ref->name);
+    if (classLine || typedByClass) {
+        m_context = context;
+        if (const ClassRef* ref = m_table->ClassRefAt(m_item.GetItem())) {
+            Emit(ref->cls, ref->position, ref->length);
+        } else if (const UnresolvedClassRef* missing = m_table->UnresolvedClassAt(m_item.GetItem())) {
+            ReportUnresolved(missing->name);
         }
-        return;
+        if (!declaration) return;
     }
     if (declaration) {
         ParseDeclaration(index, context);

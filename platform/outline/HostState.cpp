@@ -50,6 +50,12 @@ HOUTLINE OpenOutline(const std::string& path, std::string* error)
         if (error) *error = CGApplication::GetLastError();
         return 0;
     }
+    AdoptOutline(hOutline);
+    return hOutline;
+}
+
+void AdoptOutline(HOUTLINE hOutline)
+{
     HostState& host = HostState::Get();
     const HOUTLINE old = host.currentOutline;
     if (old) {
@@ -61,7 +67,6 @@ HOUTLINE OpenOutline(const std::string& path, std::string* error)
     host.EndEdit();
     host.marked.clear();
     zv::notify::FileRead(hOutline);
-    return hOutline;
 }
 
 HOUTLINE NewOutline()
