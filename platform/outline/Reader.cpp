@@ -61,6 +61,7 @@ public:
     std::int32_t Root() const { return m_root; }
     std::int32_t Current() const { return m_current; }
     int CurrentDepth() const { return static_cast<int>(m_stack.size()) - 1; }
+    bool HasData() const { return m_current >= 0 && m_outline.items[m_current].data != nullptr; }
 
     void AddItem(int level, char mark, std::uint8_t sep, std::string_view line, std::uint32_t lineNo)
     {
@@ -172,6 +173,8 @@ bool ParseHeadLine(std::string_view line, int& level, char& mark, std::uint8_t& 
 {
     std::size_t i = 6;  // after ".head "
     if (i >= line.size() || line[i] < '0' || line[i] > '9') return false;
+    // A level with a leading zero would be written back without it.
+    if (line[i] == '0' && i + 1 < line.size() && line[i + 1] >= '0' && line[i + 1] <= '9') return false;
     level = 0;
     while (i < line.size() && line[i] >= '0' && line[i] <= '9') {
         level = level * 10 + (line[i] - '0');
@@ -247,7 +250,8 @@ std::size_t ParseIndented(TreeBuilder& builder, LineCursor& cursor, const Source
         while (tabs < line.size() && line[tabs] == '\t') ++tabs;
         const int depth = builder.CurrentDepth();
         if (builder.Current() >= 0 && static_cast<int>(tabs) >= depth + 2) {
-            builder.Continue(line.substr(static_cast<std::size_t>(depth + 2)));
+            // After a data block the line stays whole: the block is written back verbatim.
+            builder.Continue(builder.HasData() ? line : line.substr(static_cast<std::size_t>(depth + 2)));
             continue;
         }
         builder.AddItem(static_cast<int>(tabs), '?', 2, line.substr(tabs), cursor.number);
@@ -305,9 +309,11 @@ std::int32_t ParseOutlineText(Outline& outline, std::uint16_t fileIndex, std::st
             for (char ch : item.line)
                 if (ch == '\n') seen(inner, physical++);
             seen(outer, physical++);
-            if (item.data)
+            if (item.data) {
                 for (char ch : *item.data)
                     if (ch == '\n') seen(outer, physical++);
+                seen(outer, physical++);  // and its last line
+            }
         }
         if (uniform) {
             file.crlf = outer != 0;
