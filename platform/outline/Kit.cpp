@@ -569,6 +569,8 @@ bool IsSymbol(const CGItem& item)
 
 void ClearErrorLog() { zv::host::HostState::Get().output.clear(); }
 
+void SetContextOutline(HOUTLINE hContext) { zv::host::HostState::Get().contextOutline = hContext; }
+
 bool ReportError(const std::string& where, const std::string& text, int /*flags*/)
 {
     zv::host::HostState::Get().output.push_back({where.empty() ? text : where + ": " + text, 0, 0, true});
