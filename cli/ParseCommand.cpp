@@ -60,6 +60,7 @@ const char* CauseName(CSalUnresolved::Cause cause)
 
 struct Bind {
     std::string name;
+    std::string item;   // the first line of the item that holds it
     std::string file;
     int line;
     int position;
@@ -77,8 +78,9 @@ public:
         const auto at = static_cast<std::size_t>(std::max(0, position));
         const std::string before = text.substr(0, std::min(at, text.size()));
         const int line = item.GetLineNumber() + static_cast<int>(std::count(before.begin(), before.end(), '\n'));
+        const std::string title = item.GetTitle(0);
         binds.push_back({at < text.size() ? text.substr(at, static_cast<std::size_t>(std::max(0, length))) : "",
-                         item.GetFileName(), line, position, length});
+                         title.substr(0, title.find('\n')), item.GetFileName(), line, position, length});
     }
 };
 
@@ -160,9 +162,10 @@ int RunParseCommand(const std::vector<std::string>& args)
                 std::printf("],\n \"binds\": [");
                 for (std::size_t i = 0; i < collector.binds.size(); ++i) {
                     const Bind& b = collector.binds[i];
-                    std::printf("%s\n  {\"name\": %s, \"file\": %s, \"line\": %d, \"position\": %d, \"length\": %d}",
-                                i ? "," : "", JsonString(b.name).c_str(), JsonString(b.file).c_str(), b.line,
-                                b.position, b.length);
+                    std::printf("%s\n  {\"name\": %s, \"item\": %s, \"file\": %s, \"line\": %d, \"position\": %d, "
+                                "\"length\": %d}",
+                                i ? "," : "", JsonString(b.name).c_str(), JsonString(b.item).c_str(),
+                                JsonString(b.file).c_str(), b.line, b.position, b.length);
                 }
                 std::printf("]");
             }
@@ -193,8 +196,8 @@ int RunParseCommand(const std::vector<std::string>& args)
                     std::printf("%s:%d: [%s] %s\n", file.c_str(), line, CauseName(u.cause), u.text.c_str());
                 }
                 for (const Bind& b : collector.binds)
-                    std::printf("%s:%d: [bind] ':%s' at %d, length %d\n", b.file.c_str(), b.line, b.name.c_str(),
-                                b.position, b.length);
+                    std::printf("%s:%d: [bind] ':%s' at %d, length %d, in '%s'\n", b.file.c_str(), b.line,
+                                b.name.c_str(), b.position, b.length, b.item.c_str());
             }
         }
         return 0;

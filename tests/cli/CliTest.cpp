@@ -233,7 +233,9 @@ TEST_F(CliRealProgram, EveryUnresolvedNameCarriesItsCause)
                          "nowhere.apl; libraries refused: binlib.apl\""),
               std::string::npos)
         << r.out;
-    EXPECT_NE(r.out.find("{\"name\": \"nowhere\", \"file\": "), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("{\"name\": \"nowhere\", \"item\": \"Set gsSql = 'SELECT a FROM t\", \"file\": "),
+              std::string::npos)
+        << r.out;
 
     // The refused library is listed once, as refused, with its include line.
     r = Xref("outline " + program);

@@ -207,7 +207,8 @@ TEST_P(AccentedNames, ResolveWholeAndWithoutRegardToCase)
     EXPECT_EQ(Uses(Sym("cCatalogue::AddEntry::psÉlément")).size(), 1u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Encodings, AccentedNames, ::testing::Values("accents-cp1252.apt", "accents-utf8.apt"));
+INSTANTIATE_TEST_SUITE_P(Encodings, AccentedNames, ::testing::Values("accents-cp1252.apt", "accents-utf8.apt",
+                                                                  "accents-utf16.apt"));
 
 TEST(AccentedLetters, TheKitAndTheScannerAgreeOnThem)
 {
