@@ -103,6 +103,10 @@ bool CZvMainFrame::createToolbar()
         m_toolBar->setMovable(false);
         m_toolBar->setFloatable(false);
         m_toolBar->setIconSize(QSize(16, 16));
+        // Narrow enough for the bar's collapsed 30-pixel strip.
+        m_toolBar->setContentsMargins(0, 0, 0, 0);
+        m_toolBar->setStyleSheet("QToolBar { padding: 1px; spacing: 2px; border: none; } "
+                                 "QToolButton { padding: 2px; }");
         m_toolBar->setContextMenuPolicy(Qt::PreventContextMenu);
         addToolBar(Qt::RightToolBarArea, m_toolBar);
         m_menu = new QMenu(tr("Zavora"), this);

@@ -122,10 +122,8 @@ void CZvTree::onSelectionChanged()
     if (selected.isEmpty()) return;
     QTreeWidgetItem* entry = selected.first();
     try {
-        const HITEM hItem = zvrow::LiveItem(entry);
-        if (!hItem) return;
-        CGItem item(zvrow::OutlineOf(entry), hItem);
-        SelectInText(item, 0, item.GetName());
+        CGItem item = zvrow::LiveRowItem(entry);
+        if (item.GetItem()) SelectInText(item, 0, item.GetName());
     } catch (...) {
         entry->setData(0, zvrow::Item, QVariant::fromValue<qulonglong>(0));
     }
