@@ -270,9 +270,13 @@ bool CZvClassDeclView::doUpdate()
     CXrefList* list = currentReferences(false);
     if (!list) return false;
     for (CReference* reference : list->GetReferences()) {
-        const CGItem& source = *reference->GetSource();
+        CGItem source = *reference->GetSource();
         const int type = source.GetItemType();
-        if (!IsStatement(type) && type != kBaseClass) m_list->addItem(source);
+        if (IsStatement(type) || type == kBaseClass) continue;
+        // A "Class:" line declares nothing itself: the row is the variable or window it belongs to.
+        CGItem owner;
+        if (type == ItemType::ObjectClass && source.GetParentItem(owner) && owner.GetItem()) source = owner;
+        m_list->addItem(source);
     }
     m_list->sizeColumns();
     return true;
