@@ -180,7 +180,7 @@ bool CZvMainFrame::createTabs()
 
 bool CZvMainFrame::OnCommand(int id)
 {
-    try {
+    ZV_TRY
         CZavoraApp& app = CZavoraApp::Instance();
         // One parse at a time: what would start another waits for this one to end.
         if (app.IsParsing()) return true;
@@ -194,14 +194,7 @@ bool CZvMainFrame::OnCommand(int id)
         case ID_GOTODECL: gotoDeclaration(); break;
         default: break;
         }
-    } catch (Assertion* e) {
-        e->Report("CZvMainFrame::OnCommand");
-        e->Delete();
-    } catch (...) {
-        UnknownError* e = new UnknownError(__FILE__, __LINE__, "CZvMainFrame::OnCommand");
-        e->Report("CZvMainFrame::OnCommand");
-        e->Delete();
-    }
+    ZV_CATCH_OUTER("CZvMainFrame::OnCommand")
     return true;
 }
 
