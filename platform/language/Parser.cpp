@@ -514,5 +514,9 @@ void CSalParser::RemoveNotificationInterface(CParserNotificationInterface* recei
 void CSalParser::SetBinds(bool binds) { m_impl->binds = binds; }
 bool CSalParser::GetBinds() const { return m_impl->binds; }
 bool CSalParser::Parse(CGApplication& app) { return m_impl->Parse(app); }
+bool CSalParser::ParseBelow(CGApplication& app, HITEM top)
+{
+    return m_impl->ParseBelow(app, zv::outline::Outline::IndexOf(top));
+}
 std::string CSalParser::GetInfo() const { return m_impl->Info(); }
 const CSalParseStats& CSalParser::GetStats() const { return m_impl->stats; }

@@ -22,6 +22,7 @@ public:
     CSalParseStats stats;
 
     bool Parse(CGApplication& app);
+    bool ParseBelow(CGApplication& app, std::int32_t top);
     std::string Info() const;
 
 private:
