@@ -954,13 +954,18 @@ json Server::PrepareTypeHierarchy(const json& params)
     return nullptr;
 }
 
+CSalSymbol* Server::SymbolOfHierarchy(const json& params, Program*& program)
+{
+    const std::int32_t index = ItemOfHierarchy(params, program);
+    CApplication* table = CApplication::Instance(0, 0);
+    return index >= 0 && table ? table->GetSymbolOfItem(program->Model().ItemHandle(index)) : nullptr;
+}
+
 json Server::Supertypes(const json& params)
 {
     Program* program = nullptr;
-    const std::int32_t index = ItemOfHierarchy(params, program);
+    CSalSymbol* symbol = SymbolOfHierarchy(params, program);
     json result = json::array();
-    CApplication* table = CApplication::Instance(0, 0);
-    CSalSymbol* symbol = index >= 0 && table ? table->GetSymbolOfItem(program->Model().ItemHandle(index)) : nullptr;
     if (auto* cls = dynamic_cast<CClass*>(symbol)) {
         for (CClass* base : cls->GetBaseClasses()) result.push_back(TypeItem(*program, base));
     } else if (symbol && symbol->GetObjectClass()) {
@@ -972,12 +977,10 @@ json Server::Supertypes(const json& params)
 json Server::Subtypes(const json& params)
 {
     Program* program = nullptr;
-    const std::int32_t index = ItemOfHierarchy(params, program);
+    auto* cls = dynamic_cast<CClass*>(SymbolOfHierarchy(params, program));
     json result = json::array();
-    CApplication* table = CApplication::Instance(0, 0);
-    auto* cls = index >= 0 && table ? dynamic_cast<CClass*>(table->GetSymbolOfItem(program->Model().ItemHandle(index)))
-                                    : nullptr;
     if (!cls) return result;
+    CApplication* table = CApplication::Instance(0, 0);
     for (const CGItem& sub : DirectSubclasses(cls))
         if (CSalSymbol* symbol = table->GetSymbolOfItem(sub.GetItem())) result.push_back(TypeItem(*program, symbol));
     return result;

@@ -118,6 +118,7 @@ private:
     json CallItem(Program& program, const CGItem& item, const std::string& detail);
     json TypeItem(Program& program, CSalSymbol* symbol);
     std::int32_t ItemOfHierarchy(const json& params, Program*& program);
+    CSalSymbol* SymbolOfHierarchy(const json& params, Program*& program);
     CSalSymbol* CheckRenamable(Program& program, CSalSymbol* symbol);
 
     std::ostream& m_out;

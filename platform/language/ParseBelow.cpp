@@ -15,12 +15,7 @@ bool ParserImpl::ParseBelow(CGApplication& app, std::int32_t top)
     CApplication* table = CApplication::Instance(0, 0);
     if (!table || !table->IsCreated() || table->GetProgram() != app.GetOutline())
         throw std::runtime_error("SAL parser: re-parsing needs the symbol table of this outline");
-    m_table = table->GetTable();
-    m_resolver = std::make_unique<Resolver>(*m_table);
-    m_missingLibraries.clear();
-    for (const auto& missing : m_outline->missing)
-        m_missingLibraries += (m_missingLibraries.empty() ? "" : ", ") + missing.name;
-    m_unqualifiedExternal = app.GetAttribute(0xBA) == "No";
+    UseTable(app, *table);
 
     CSalSymbol* context = nullptr;
     for (std::int32_t i = top; i >= 0 && !context; i = m_outline->items[static_cast<std::size_t>(i)].parent) {

@@ -68,12 +68,7 @@ bool ParserImpl::Parse(CGApplication& app)
         for (std::size_t i = 0; i < receivers.size(); ++i) receivers[i]->ParseText(text);
         table->CreateContext();
     }
-    m_table = table->GetTable();
-    m_resolver = std::make_unique<Resolver>(*m_table);
-    m_missingLibraries.clear();
-    for (const auto& missing : m_outline->missing)
-        m_missingLibraries += (m_missingLibraries.empty() ? "" : ", ") + missing.name;
-    m_unqualifiedExternal = app.GetAttribute(0xBA) == "No";
+    UseTable(app, *table);
 
     m_phase = "parsing";
     std::string text = "Parsing " + (m_outline->files.empty() ? std::string("outline") : m_outline->files[0].path);
@@ -83,6 +78,16 @@ bool ParserImpl::Parse(CGApplication& app)
     m_phase = "done";
     m_index = -1;
     return true;
+}
+
+void ParserImpl::UseTable(CGApplication& app, const CApplication& table)
+{
+    m_table = table.GetTable();
+    m_resolver = std::make_unique<Resolver>(*m_table);
+    m_missingLibraries.clear();
+    for (const auto& missing : m_outline->missing)
+        m_missingLibraries += (m_missingLibraries.empty() ? "" : ", ") + missing.name;
+    m_unqualifiedExternal = app.GetAttribute(0xBA) == "No";
 }
 
 void ParserImpl::Progress(std::size_t done)

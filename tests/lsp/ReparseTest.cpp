@@ -105,15 +105,24 @@ std::string Edit(const std::string& text, int line, int kind, const std::string&
     return out;
 }
 
-TEST(LspReparse, RandomEditsInsideBodiesGiveWhatAFullParseGives)
-{
+class LspReparse : public ::testing::Test {
+protected:
     Scratch scratch;
-    scratch.Copy(Example("stocklib.apl"));
-    const std::string program = scratch.Copy(Example("stockroom.apt"));
-    std::string text = EditorText(program);
     LspClient client;
-    client.Initialize(scratch.Dir());
-    client.Open(program, text);
+    std::string program, text;
+
+    void SetUp() override
+    {
+        scratch.Copy(Example("stocklib.apl"));
+        program = scratch.Copy(Example("stockroom.apt"));
+        text = EditorText(program);
+        client.Initialize(scratch.Dir());
+        client.Open(program, text);
+    }
+};
+
+TEST_F(LspReparse, RandomEditsInsideBodiesGiveWhatAFullParseGives)
+{
     std::mt19937 random(11);
     int version = 1, incremental = 0;
     for (int round = 0; round < 12; ++round) {
@@ -143,15 +152,8 @@ TEST(LspReparse, RandomEditsInsideBodiesGiveWhatAFullParseGives)
     EXPECT_GT(incremental, 30);  // most edits stayed inside their body
 }
 
-TEST(LspReparse, EditsOfDeclarationsLoadTheProgramAgain)
+TEST_F(LspReparse, EditsOfDeclarationsLoadTheProgramAgain)
 {
-    Scratch scratch;
-    scratch.Copy(Example("stocklib.apl"));
-    const std::string program = scratch.Copy(Example("stockroom.apt"));
-    std::string text = EditorText(program);
-    LspClient client;
-    client.Initialize(scratch.Dir());
-    client.Open(program, text);
     const std::string edits[][2] = {
         {"Number: nSign", "Number: nSignum"},                 // a local variable
         {"Function: BookMove", "Function: BookMoves"},          // a function
