@@ -266,6 +266,10 @@ public:
     // the current one is not that of this outline. Exceptions of receivers
     // leave it.
     bool Parse(CGApplication& app);
+    // Parses only the items below top (not top itself), in the code context
+    // they have in the whole outline, with the current symbol table; for
+    // re-parsing one edited function body.
+    bool ParseBelow(CGApplication& app, HITEM top);
     // Where the parser is or stopped: phase, item, file and line.
     std::string GetInfo() const;
     const CSalParseStats& GetStats() const;

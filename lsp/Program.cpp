@@ -91,15 +91,7 @@ Program::Program(const std::string& path, const std::vector<std::string>& libPat
     host::AdoptOutline(m_outline->Handle());
     for (const auto& file : m_outline->files) m_canonical.push_back(Canonical(file.path));
     m_lines.resize(m_outline->files.size());
-    m_byLine.resize(m_outline->files.size());
-    for (std::size_t i = 0; i < m_outline->items.size(); ++i) {
-        const outline::Item& item = m_outline->items[i];
-        if (!item.alive || item.lineNo == 0) continue;
-        const std::size_t lines = static_cast<std::size_t>(std::count(item.line.begin(), item.line.end(), '\n')) + 1;
-        std::vector<std::int32_t>& byLine = m_byLine[item.file];
-        if (byLine.size() < item.lineNo - 1 + lines) byLine.resize(item.lineNo - 1 + lines, -1);
-        for (std::size_t k = 0; k < lines; ++k) byLine[item.lineNo - 1 + k] = static_cast<std::int32_t>(i);
-    }
+    MapLines();
 
     CZavoraApp& app = CZavoraApp::Instance();
     app.SetOutline(m_outline->Handle());
@@ -111,6 +103,19 @@ Program::Program(const std::string& path, const std::vector<std::string>& libPat
     if (CSalParser* parser = app.GetParser()) parser->RemoveNotificationInterface(&m_index);
     CSalSymbol::RemoveNotificationInterface(&m_index);
     m_index.Sort();
+}
+
+void Program::MapLines()
+{
+    m_byLine.assign(m_outline->files.size(), {});
+    for (std::size_t i = 0; i < m_outline->items.size(); ++i) {
+        const outline::Item& item = m_outline->items[i];
+        if (!item.alive || item.lineNo == 0) continue;
+        const std::size_t lines = static_cast<std::size_t>(std::count(item.line.begin(), item.line.end(), '\n')) + 1;
+        std::vector<std::int32_t>& byLine = m_byLine[item.file];
+        if (byLine.size() < item.lineNo - 1 + lines) byLine.resize(item.lineNo - 1 + lines, -1);
+        for (std::size_t k = 0; k < lines; ++k) byLine[item.lineNo - 1 + k] = static_cast<std::int32_t>(i);
+    }
 }
 
 Program::~Program()

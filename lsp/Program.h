@@ -96,12 +96,23 @@ public:
     // The name span of the declaration of symbol, as a range.
     FileRange DeclarationRange(CSalSymbol* symbol);
 
+    // Takes an edit of one file whose lines differ only inside one function
+    // body or message handler: that body is read again and only its
+    // references are rebuilt. False when the edit reaches further (a
+    // declaration, a class, an include): then the program must be loaded anew,
+    // as this one may be half changed. oldText must be the text the program
+    // was read from; newText must outlive the program, as the buffer does.
+    bool Reparse(const std::string& path, std::string_view oldText, std::string_view newText);
+
     // The symbol used or declared at a spot, or null.
     CSalSymbol* SymbolAt(const Spot& spot) const;
     std::int32_t IndexOf(HITEM item) const;
 
 private:
     const LineTable& Lines(int file);
+    void MapLines();
+    // The references of body's new children, after those of the dead old ones are dropped.
+    void Rebuild(std::int32_t body, const std::vector<std::int32_t>& dead);
 
     std::string m_path;
     outline::Outline* m_outline = nullptr;

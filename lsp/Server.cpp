@@ -418,9 +418,23 @@ void Server::DidChange(json& params)
     if (!changes.is_array() || changes.empty()) return;
     const json& last = changes.back();
     if (last.contains("range")) throw LspError{ErrorCode::InvalidParams, path + ": only whole-text changes are taken"};
+    // The old text stays alive until the program no longer reads it.
+    const std::string old = std::move(it->second.text);
     it->second.text = TakeString(changes.back(), "text");
     if (document.contains("version") && document["version"].is_number_integer())
         it->second.version = document["version"].get<long long>();
+    bool done = false;
+    if (m_incremental && m_program && !m_stale && m_program->HasFile(path)) {
+        try {
+            done = m_program->Reparse(path, old, it->second.text);
+        } catch (const std::exception& e) {
+            LogError(path + ": re-parsing the edited body failed, the program is read again: " + e.what());
+        }
+    }
+    if (done) {
+        PublishDiagnostics();
+        return;
+    }
     m_stale = true;
     Ensure(path);
 }
@@ -568,6 +582,13 @@ void Server::PublishDiagnostics()
     }
     std::set<std::string> now;
     for (auto& [path, diagnostics] : byFile) {
+        // In the order of the file, however the parse came by them.
+        std::stable_sort(diagnostics.begin(), diagnostics.end(), [](const json& a, const json& b) {
+            const json& x = a["range"]["start"];
+            const json& y = b["range"]["start"];
+            return std::make_pair(x["line"].get<int>(), x["character"].get<int>()) <
+                   std::make_pair(y["line"].get<int>(), y["character"].get<int>());
+        });
         Notify("textDocument/publishDiagnostics", {{"uri", UriOf(path)}, {"diagnostics", diagnostics}});
         now.insert(path);
     }
@@ -933,13 +954,18 @@ json Server::PrepareTypeHierarchy(const json& params)
     return nullptr;
 }
 
+CSalSymbol* Server::SymbolOfHierarchy(const json& params, Program*& program)
+{
+    const std::int32_t index = ItemOfHierarchy(params, program);
+    CApplication* table = CApplication::Instance(0, 0);
+    return index >= 0 && table ? table->GetSymbolOfItem(program->Model().ItemHandle(index)) : nullptr;
+}
+
 json Server::Supertypes(const json& params)
 {
     Program* program = nullptr;
-    const std::int32_t index = ItemOfHierarchy(params, program);
+    CSalSymbol* symbol = SymbolOfHierarchy(params, program);
     json result = json::array();
-    CApplication* table = CApplication::Instance(0, 0);
-    CSalSymbol* symbol = index >= 0 && table ? table->GetSymbolOfItem(program->Model().ItemHandle(index)) : nullptr;
     if (auto* cls = dynamic_cast<CClass*>(symbol)) {
         for (CClass* base : cls->GetBaseClasses()) result.push_back(TypeItem(*program, base));
     } else if (symbol && symbol->GetObjectClass()) {
@@ -951,12 +977,10 @@ json Server::Supertypes(const json& params)
 json Server::Subtypes(const json& params)
 {
     Program* program = nullptr;
-    const std::int32_t index = ItemOfHierarchy(params, program);
+    auto* cls = dynamic_cast<CClass*>(SymbolOfHierarchy(params, program));
     json result = json::array();
-    CApplication* table = CApplication::Instance(0, 0);
-    auto* cls = index >= 0 && table ? dynamic_cast<CClass*>(table->GetSymbolOfItem(program->Model().ItemHandle(index)))
-                                    : nullptr;
     if (!cls) return result;
+    CApplication* table = CApplication::Instance(0, 0);
     for (const CGItem& sub : DirectSubclasses(cls))
         if (CSalSymbol* symbol = table->GetSymbolOfItem(sub.GetItem())) result.push_back(TypeItem(*program, symbol));
     return result;

@@ -54,6 +54,8 @@ public:
     int ExitCode() const { return m_shutdown ? 0 : 1; }
 
     const ServerSettings& Settings() const { return m_settings; }
+    // Off: every change loads and parses the whole program (for comparing both).
+    void SetIncremental(bool incremental) { m_incremental = incremental; }
     // The program currently parsed, or null.
     Program* Current() { return m_program.get(); }
 
@@ -116,6 +118,7 @@ private:
     json CallItem(Program& program, const CGItem& item, const std::string& detail);
     json TypeItem(Program& program, CSalSymbol* symbol);
     std::int32_t ItemOfHierarchy(const json& params, Program*& program);
+    CSalSymbol* SymbolOfHierarchy(const json& params, Program*& program);
     CSalSymbol* CheckRenamable(Program& program, CSalSymbol* symbol);
 
     std::ostream& m_out;
@@ -128,6 +131,7 @@ private:
     std::unique_ptr<Program> m_program;
     std::string m_programPath;                         // of m_program, or of the one that failed to load
     bool m_stale = true;
+    bool m_incremental = true;
     std::string m_loadError;                           // why m_programPath could not be loaded
     std::set<std::string> m_published;                 // files that have diagnostics on the client
     std::map<std::string, Handler> m_requests;

@@ -84,19 +84,8 @@ bool ParserImpl::Parse(CGApplication& app)
         for (std::size_t i = 0; i < receivers.size(); ++i) receivers[i]->ParseText(text);
         table->CreateContext();
     }
-    m_table = table->GetTable();
-    m_resolver = std::make_unique<Resolver>(*m_table);
     unresolved.clear();
-    m_missingLibraries.clear();
-    std::string refused;
-    for (const auto& missing : m_outline->missing) {
-        std::string& list = missing.reason.empty() ? m_missingLibraries : refused;
-        list += (list.empty() ? "" : ", ") + missing.name;
-    }
-    if (!m_missingLibraries.empty()) m_missingLibraries = "libraries not found: " + m_missingLibraries;
-    if (!refused.empty()) m_missingLibraries += (m_missingLibraries.empty() ? "" : "; ") + ("libraries refused: " + refused);
-    m_unqualifiedExternal = app.GetAttribute(0xBA) == "No";
-    FindSpecialCalls();
+    UseTable(app, *table);
 
     m_phase = "parsing";
     std::string text = "Parsing " + (m_outline->files.empty() ? std::string("outline") : m_outline->files[0].path);
@@ -107,6 +96,22 @@ bool ParserImpl::Parse(CGApplication& app)
     m_phase = "done";
     m_index = -1;
     return true;
+}
+
+void ParserImpl::UseTable(CGApplication& app, const CApplication& table)
+{
+    m_table = table.GetTable();
+    m_resolver = std::make_unique<Resolver>(*m_table);
+    m_missingLibraries.clear();
+    std::string refused;
+    for (const auto& missing : m_outline->missing) {
+        std::string& list = missing.reason.empty() ? m_missingLibraries : refused;
+        list += (list.empty() ? "" : ", ") + missing.name;
+    }
+    if (!m_missingLibraries.empty()) m_missingLibraries = "libraries not found: " + m_missingLibraries;
+    if (!refused.empty()) m_missingLibraries += (m_missingLibraries.empty() ? "" : "; ") + ("libraries refused: " + refused);
+    m_unqualifiedExternal = app.GetAttribute(0xBA) == "No";
+    FindSpecialCalls();
 }
 
 void ParserImpl::Progress(std::size_t done)
@@ -641,6 +646,10 @@ void CSalParser::RemoveNotificationInterface(CParserNotificationInterface* recei
 void CSalParser::SetBinds(bool binds) { m_impl->binds = binds; }
 bool CSalParser::GetBinds() const { return m_impl->binds; }
 bool CSalParser::Parse(CGApplication& app) { return m_impl->Parse(app); }
+bool CSalParser::ParseBelow(CGApplication& app, HITEM top)
+{
+    return m_impl->ParseBelow(app, zv::outline::Outline::IndexOf(top));
+}
 std::string CSalParser::GetInfo() const { return m_impl->Info(); }
 const CSalParseStats& CSalParser::GetStats() const { return m_impl->stats; }
 const std::vector<CSalUnresolved>& CSalParser::GetUnresolved() const { return m_impl->unresolved; }

@@ -23,6 +23,7 @@ public:
     std::vector<CSalUnresolved> unresolved;
 
     bool Parse(CGApplication& app);
+    bool ParseBelow(CGApplication& app, std::int32_t top);
     std::string Info() const;
 
 private:
@@ -31,6 +32,8 @@ private:
         bool plain = false;   // a variable alone, as an argument passed by reference can be
     };
 
+    // Resolution against the table, and what unresolved reports add to their text.
+    void UseTable(CGApplication& app, const CApplication& table);
     void Walk(const outline::Outline& o);
     void Process(std::int32_t index, CSalSymbol* context);
     void ParseCode(CSalSymbol* callbackContext, const CSalSymbol* scopeContext, int firstToken = 0);
