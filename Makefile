@@ -1,11 +1,17 @@
 # make run: install what is missing, build, open the sample program in the host.
 # make test: install what is missing, build, run every test.
+# make fuzz: install clang, build the fuzz targets, run each FUZZ_SECONDS.
 BUILD   ?= build
 JOBS    ?= 2
-PACKAGES = cmake g++ make python3 libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev
+PACKAGES = cmake g++ make python3 libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev libqt6test6 nlohmann-json3-dev neovim
 SAMPLE   = examples/stockroom.apt
+FUZZ_BUILD    ?= build-fuzz
+FUZZ_SECONDS  ?= 60
+FUZZ_TARGETS  ?= outline scanner parser
+FUZZ_MAX_LEN  ?= 16384
+FUZZ_PACKAGES  = cmake make python3 clang libclang-rt-14-dev
 
-.PHONY: all deps build test run bench clean
+.PHONY: all deps build test run bench clean fuzz-deps fuzz
 
 all: build
 
@@ -40,5 +46,25 @@ run: build
 bench: build
 	$(BUILD)/bin/zavora-bench
 
+# Only the fuzz targets need clang, so make test does not.
+fuzz-deps:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(FUZZ_PACKAGES)"
+
+# One fuzzer at a time; what crashes or hangs lands in $(FUZZ_BUILD)/findings.
+fuzz: fuzz-deps
+	cmake -S fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++
+	cmake --build $(FUZZ_BUILD) -j$(JOBS)
+	python3 fuzz/make_seeds.py $(FUZZ_BUILD)/seeds
+	@status=0; for t in $(FUZZ_TARGETS); do \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$t $(FUZZ_BUILD)/findings; \
+	  echo "== fuzz_$$t, $(FUZZ_SECONDS) s"; \
+	  $(FUZZ_BUILD)/fuzz_$$t $(FUZZ_BUILD)/corpus/$$t $(FUZZ_BUILD)/seeds/$$t \
+	    -dict=fuzz/sal.dict -max_total_time=$(FUZZ_SECONDS) -max_len=$(FUZZ_MAX_LEN) \
+	    -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+	    -artifact_prefix=$(FUZZ_BUILD)/findings/$$t- || status=1; \
+	done; \
+	if [ $$status != 0 ]; then echo "findings in $(FUZZ_BUILD)/findings: fix, then copy each to tests/fixtures/fuzz/TARGET/"; fi; \
+	exit $$status
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(FUZZ_BUILD)

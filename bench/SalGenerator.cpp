@@ -1174,13 +1174,13 @@ void Generator::Pools() {
     const int enums = 1 + static_cast<int>(target_ / 300000);
     for (int i = 0; i < enums; ++i) {
         const string noun = Noun();
-        constants_.Add(4, "Enumeration: " + NewGlobal("e" + noun + "State"));
+        constants_.Add(4, "Enum: " + NewGlobal("e" + noun + "State"));
         vector<string> items;
         static const char* const kStates[] = {"New", "Open", "Held", "Done", "Closed", "Cancelled"};
         const int n = rng_.Range(3, 6);
         for (int k = 0; k < n; ++k) {
             const string item = NewGlobal(Upper(noun) + "_" + kStates[k]);
-            constants_.Add(5, k == 0 || rng_.Chance(30) ? item + " = " + std::to_string(k * 10) : item);
+            constants_.Add(5, "Item: " + (k == 0 || rng_.Chance(30) ? item + " = " + std::to_string(k * 10) : item));
             items.push_back(item);
         }
         enums_.push_back(items);

@@ -48,18 +48,38 @@ int RunRenameCommand(const std::vector<std::string>& args)
     if (symbol->IsBuiltIn() || item.IsReadOnly())
         return Fail(path + ": Symbol is included from another outline and cannot be renamed");
     CZavoraApp& app = CZavoraApp::Instance();
-    CXrefList* list = app.GetReferences(item.GetItem());
-    if (!list) return Fail(path + ": Symbol is not referenced and can be renamed manually");
+    const std::vector<CGItem> targets = app.RenameTargets(item);
+    std::vector<CXrefList*> lists;
+    for (const CGItem& target : targets) {
+        if (target.IsReadOnly())
+            return Fail(path + ": its late-bound family holds " + CliSession::PathOf(target) +
+                        ", which is included from another outline and cannot be renamed");
+        if (CXrefList* list = app.GetReferences(target.GetItem())) lists.push_back(list);
+    }
+    if (lists.empty()) return Fail(path + ": Symbol is not referenced and can be renamed manually");
     std::string newName = options.positional[1];
-    const std::string why = app.CheckNewName(item, newName);
-    if (!why.empty()) return Fail(path + ": " + why);
+    for (CGItem target : targets) {
+        const std::string why = app.CheckNewName(target, newName);
+        if (!why.empty()) return Fail(CliSession::PathOf(target) + ": " + why);
+    }
 
-    // The lines that change, as they read before.
+    // Every line that changes, as it reads before: declarations, references
+    // and the Class: lines and declarations rewritten as a whole.
     std::map<HITEM, std::string> before;
-    before[item.GetItem()] = item.GetTitle(0);
-    for (CReference* ref : list->GetReferences()) before[ref->GetSource()->GetItem()] = ref->GetSource()->GetTitle(0);
-    const std::size_t references = list->GetReferences().size();
-    list->RenameSymbol(item.GetItem(), newName);
+    std::size_t references = 0;
+    for (const CGItem& target : targets) before[target.GetItem()] = target.GetTitle(0);
+    for (CXrefList* list : lists) {
+        references += list->GetReferences().size();
+        for (CReference* ref : list->GetReferences())
+            before[ref->GetSource()->GetItem()] = ref->GetSource()->GetTitle(0);
+    }
+    if (targets.size() > 1) {
+        std::printf("%s is one of a late-bound family; renamed together:\n", path.c_str());
+        for (const CGItem& target : targets)
+            std::printf("  %s  (%s)\n", CliSession::PathOf(target).c_str(), CliSession::Location(target).c_str());
+    }
+    if (targets.size() == 1) lists.front()->RenameSymbol(item.GetItem(), newName);
+    else app.RenameAll(targets, newName);
     for (const auto& output : zv::host::HostState::Get().output)
         std::fprintf(stderr, "warning: %s\n", output.text.c_str());
 
@@ -80,8 +100,10 @@ int RunRenameCommand(const std::vector<std::string>& args)
             return Fail(e.what());
         }
     }
-    std::printf("%s: %zu reference%s and the declaration, %zu line%s %s\n", path.c_str(), references,
-                references == 1 ? "" : "s", changed, changed == 1 ? "" : "s",
+    std::printf("%s: %zu reference%s and %s, %zu line%s %s\n", path.c_str(), references,
+                references == 1 ? "" : "s",
+                targets.size() == 1 ? "the declaration" : (std::to_string(targets.size()) + " declarations").c_str(),
+                changed, changed == 1 ? "" : "s",
                 dryRun ? "would change" : ("changed, written to " + *out).c_str());
     return 0;
 }

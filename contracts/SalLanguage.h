@@ -157,12 +157,17 @@ public:
     const std::vector<CClass*>& GetBaseClasses() const { return m_bases; }
     const std::vector<CClass*>& GetDerivedClasses() const { return m_derived; }
     void AddBaseClass(CClass* base);
+    // Windows and child windows made from this class (inherited children
+    // included, under the class they really take).
+    const std::vector<CSalSymbol*>& GetWindows() const { return m_windows; }
+    void AddWindow(CSalSymbol* window) { m_windows.push_back(window); }
     // The class and its bases, depth first in Derived From order, each once.
     const std::vector<CClass*>& GetLinearization() const;
 
 private:
     std::vector<CClass*> m_bases;
     std::vector<CClass*> m_derived;
+    std::vector<CSalSymbol*> m_windows;
     mutable std::vector<CClass*> m_linear;
 };
 

@@ -1,5 +1,6 @@
 #include "engine/LateBinding.h"
 
+#include <algorithm>
 #include <set>
 #include <string>
 
@@ -35,15 +36,7 @@ std::vector<CGItem> DirectSubclasses(CClass* cls)
     std::vector<CGItem> out;
     if (!cls) return out;
     for (CClass* derived : cls->GetDerivedClasses()) out.push_back(derived->GetItem());
-    if (CXrefList* refs = CZavoraApp::Instance().GetReferences(cls->GetItem().GetItem())) {
-        for (CReference* ref : refs->GetReferences()) {
-            CGItem* source = ref->GetSource();
-            const int type = source->GetItemType();
-            if (ref->GetPosition() < 0 && type != ItemType::BaseClass && type != ItemType::FunctionalVar &&
-                !source->GetObjectClass().empty())
-                out.push_back(*source);
-        }
-    }
+    for (CSalSymbol* window : cls->GetWindows()) out.push_back(window->GetItem());
     return out;
 }
 
@@ -56,4 +49,43 @@ std::vector<CFunction*> FindOverrides(CFunction* f)
     // where its siblings made from the same class define one of that name.
     if (auto* cls = dynamic_cast<CClass*>(f->GetParentContext())) Walk(f->GetName(), cls, f, out, seen);
     return out;
+}
+
+std::vector<CFunction*> LateBoundFamily(CFunction* f)
+{
+    REQUIRE_BARE(f != NULL, "LateBoundFamily");
+    CFunction* root = f;
+    std::set<const CFunction*> seen{f};
+    while (root->GetOverridden() && seen.insert(root->GetOverridden()).second) root = root->GetOverridden();
+    std::vector<CFunction*> family{root};
+    for (CFunction* g : FindOverrides(root)) family.push_back(g);
+    if (std::find(family.begin(), family.end(), f) == family.end()) family.push_back(f);
+    return family;
+}
+
+std::vector<CReference*> LateBoundCallsOf(CFunction* f)
+{
+    REQUIRE_BARE(f != NULL, "LateBoundCallsOf");
+    std::vector<CReference*> out;
+    std::set<const CFunction*> seen{f};
+    for (CFunction* base = f->GetOverridden(); base && seen.insert(base).second; base = base->GetOverridden()) {
+        CXrefList* list = CZavoraApp::Instance().GetReferences(base->GetItem().GetItem());
+        if (!list) continue;
+        for (CReference* ref : list->GetReferences())
+            if (ref->IsLateBoundCall()) out.push_back(ref);
+    }
+    return out;
+}
+
+CGItem CallerOf(const CGItem& item)
+{
+    CGItem at(item.GetOutline(), item.GetItem());
+    while (at.GetItem()) {
+        const int type = at.GetItemType();
+        if (type == ItemType::Function || type == ItemType::OnMessage) return at;
+        CGItem parent;
+        if (!at.GetParentItem(parent)) break;
+        at = parent;
+    }
+    return CGItem();
 }

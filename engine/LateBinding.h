@@ -16,3 +16,17 @@ std::vector<CGItem> DirectSubclasses(CClass* cls);
 // Each function once; cycles in the class graph end the walk. Paths are
 // compared component by component, never as substrings.
 std::vector<CFunction*> FindOverrides(CFunction* f);
+
+class CReference;
+
+// The functions that a rename of f must rename together, or a "..F()" call
+// would silently reach another function: the topmost function f overrides,
+// and every override of it below, f among them. f alone outside a family.
+std::vector<CFunction*> LateBoundFamily(CFunction* f);
+
+// The "..F()" calls that can run f: those resolved to a function f overrides.
+std::vector<CReference*> LateBoundCallsOf(CFunction* f);
+
+// The function or handler whose code holds an item (for a call site), or an
+// empty item.
+CGItem CallerOf(const CGItem& item);

@@ -1,5 +1,6 @@
 #include "engine/Reference.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "contracts/Check.h"
@@ -40,7 +41,7 @@ bool CReference::IsAssignment()
         if (m_position != 0) return false;
         const CGString line = m_source.GetText();
         std::size_t i = static_cast<std::size_t>(m_position + m_length);
-        // The text of the check as it reads in the design of this operation.
+        // The wording of the check is part of the report a user sees.
         auto check = [&](int lineNo) {
             if (!(i < line.size()))
                 throw new Assertion(__FILE__, lineNo, "\"CReference::IsAssignment\"",
@@ -101,6 +102,57 @@ HITEM CReference::IsParam(int& index)
                                     m_source.GetItem());
     ZV_CATCH("CReference::IsParam")
     return hDecl;
+}
+
+int CReference::GetLineNumber() const
+{
+    int line = m_source.GetLineNumber();
+    if (m_position <= 0 || line <= 0) return line;
+    try {
+        const CGString text = m_source.GetText();
+        const std::size_t end = std::min<std::size_t>(static_cast<std::size_t>(m_position), text.size());
+        line += static_cast<int>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(end), '\n'));
+    } catch (...) {
+        // An item deleted since the parse: its first line is all there is.
+    }
+    return line;
+}
+
+bool CReference::IsLateBoundCall() const
+{
+    if (m_position < 2) return false;
+    try {
+        const CGString text = m_source.GetText();
+        const auto at = static_cast<std::size_t>(m_position);
+        return at <= text.size() && text[at - 1] == '.' && text[at - 2] == '.';
+    } catch (...) {
+        return false;
+    }
+}
+
+bool CReference::IsByName() const
+{
+    if (m_position < 1 || !IsStatement(m_source.GetItemType())) return false;
+    try {
+        const CGString text = m_source.GetText();
+        const auto at = static_cast<std::size_t>(m_position);
+        if (at > text.size() || text[at - 1] == ':' || text[at - 1] == '.') return false;
+        // Inside a string when an odd number of its quotes stand before it.
+        char open = 0;
+        for (std::size_t i = 0; i < at; ++i) {
+            const char c = text[i];
+            if (open) {
+                if (c == open) open = 0;
+            } else if (c == '\'' || c == '"') {
+                open = c;
+            } else if (c == '!' && (i + 1 >= text.size() || text[i + 1] != '=')) {
+                return false;
+            }
+        }
+        return open != 0;
+    } catch (...) {
+        return false;
+    }
 }
 
 void CReference::Rename(const std::string& newName)

@@ -26,6 +26,14 @@ public:
     // The declaration of the function the reference is an argument of, and
     // the argument's number (from 1) in index; null when it is no argument.
     HITEM IsParam(int& index);
+    // The physical line of its file where the reference stands: a name on a
+    // continuation line of a multi-line statement is on that line.
+    int GetLineNumber() const;
+    // A "..F()" call: at run time it can reach any override of F.
+    bool IsLateBoundCall() const;
+    // A name written in a string that a built-in looks up at run time
+    // ('mnuMain' given to SalTrackPopupMenu), not a bind of SQL.
+    bool IsByName() const;
     // Replaces the reference in its item's text.
     void Rename(const std::string& newName);
     void SetBreakPoint(bool on);

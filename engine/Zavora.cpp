@@ -8,6 +8,7 @@
 #include "contracts/Check.h"
 #include "contracts/MessageBox.h"
 #include "engine/HeadlessPorts.h"
+#include "engine/LateBinding.h"
 #include "platform/outline/HostState.h"
 #include "settings/ZavoraPrefs.h"
 #include "settings/ZvRegManager.h"
@@ -409,6 +410,46 @@ std::string CZavoraApp::CheckNewName(CGItem& item, const std::string& newName)
     return {};
 }
 
+std::vector<CGItem> CZavoraApp::RenameTargets(CGItem& item)
+{
+    std::vector<CGItem> targets;
+    auto* function = dynamic_cast<CFunction*>(GetSymbol(item));
+    if (function && !function->IsBuiltIn()) {
+        for (CFunction* member : LateBoundFamily(function))
+            targets.emplace_back(item.GetOutline(), member->GetItem().GetItem());
+    } else {
+        targets.emplace_back(item.GetOutline(), item.GetItem());
+    }
+    return targets;
+}
+
+void CZavoraApp::RenameAll(const std::vector<CGItem>& targets, const std::string& newName)
+{
+    ZV_TRY
+        std::vector<CReference*> refs;
+        for (const CGItem& target : targets)
+            if (CXrefList* list = GetReferences(target.GetItem()))
+                refs.insert(refs.end(), list->GetReferences().begin(), list->GetReferences().end());
+        std::stable_sort(refs.begin(), refs.end(), [](CReference* a, CReference* b) {
+            const HITEM x = a->GetSource()->GetItem(), y = b->GetSource()->GetItem();
+            return x != y ? x < y : a->GetPosition() > b->GetPosition();
+        });
+        // One name can be counted by two lists (a call seen from both sides): change it once.
+        refs.erase(std::unique(refs.begin(), refs.end(),
+                               [](CReference* a, CReference* b) {
+                                   return a->GetSource()->GetItem() == b->GetSource()->GetItem() &&
+                                          a->GetPosition() == b->GetPosition() && a->GetPosition() >= 0;
+                               }),
+                   refs.end());
+        for (CReference* ref : refs) ref->Rename(newName);
+        for (CGItem target : targets) {
+            CXrefList declaration(target);
+            std::string name = newName;
+            declaration.RenameSymbol(target.GetItem(), name);
+        }
+    ZV_CATCH("CZavoraApp::RenameAll")
+}
+
 void CZavoraApp::Rename(CReference* ref)
 {
     try {
@@ -431,18 +472,40 @@ void CZavoraApp::Rename(CReference* ref)
             return;
         }
         CXrefList* list = GetReferences(item.GetItem());
-        if (!list) {
+        const std::vector<CGItem> targets = RenameTargets(item);
+        const bool referenced = std::any_of(targets.begin(), targets.end(),
+                                            [&](const CGItem& t) { return GetReferences(t.GetItem()) != nullptr; });
+        if (!referenced) {
             ZvMessageBox(nullptr, "Symbol is not referenced and can be renamed manually", "Zavora", ZvMB_OK);
             return;
         }
+        if (targets.size() > 1) {
+            std::string names;
+            for (const CGItem& target : targets) {
+                CGItem scratch;
+                names += "\n    " + GetNamePrefix(target.GetOutline(), target.GetItem(), scratch);
+            }
+            const std::string text = "A \"..\" call may reach any of these functions, so they are renamed "
+                                     "together:" + names;
+            if (ZvMessageBox(nullptr, text, "Zavora", ZvMB_OKCANCEL, ZvMB_ICONINFORMATION) != ZvIDOK) return;
+        }
         std::string newName;
-        if (!m_hostPorts->AskNewName(GetName(item), newName)) return;
-        const std::string why = CheckNewName(item, newName);
+        // The dialog refuses a name that any of the targets cannot take.
+        auto check = [&](const std::string& name) {
+            for (CGItem target : targets) {
+                const std::string why = CheckNewName(target, name);
+                if (!why.empty()) return why;
+            }
+            return std::string();
+        };
+        if (!m_hostPorts->AskNewName(GetName(item), newName, check)) return;
+        const std::string why = check(newName);
         if (!why.empty()) {
             ZvMessageBox(nullptr, why, "Zavora", ZvMB_OK, ZvMB_ICONEXCLAMATION);
             return;
         }
-        list->RenameSymbol(item.GetItem(), newName);
+        if (targets.size() == 1) list->RenameSymbol(item.GetItem(), newName);
+        else RenameAll(targets, newName);
     } catch (...) {
         ZvMessageBox(nullptr, "Internal Error", "Zavora", ZvMB_OK);
     }

@@ -84,6 +84,13 @@ public:
     // Why newName cannot replace the name of the symbol declared by item
     // (empty when it can): not an identifier, or a clash in the same scope.
     std::string CheckNewName(CGItem& item, const std::string& newName);
+    // The declarations a rename of the symbol declared by item changes: the
+    // item itself, or every function of its late-bound family.
+    std::vector<CGItem> RenameTargets(CGItem& item);
+    // Renames every target and every reference of them. References are
+    // changed from the last in each line to the first, whatever list holds
+    // them, so that positions earlier in a line still hold.
+    void RenameAll(const std::vector<CGItem>& targets, const std::string& newName);
 
     void ShowUnrefRequest();
     void DeleteUnrefs();

@@ -65,11 +65,11 @@ Shared by the stock-room programs; it refers to no window of a program.
 .head 4 -  Boolean: LOG_Echo = FALSE
 .head 4 -  Number: QTY_Unlimited = -1
 .head 3 +  Enumerations
-.head 4 +  Enumeration: eUnit
-.head 5 -  UNIT_Piece = 1
-.head 5 -  UNIT_Pack
-.head 5 -  UNIT_Box = 10
-.head 5 -  UNIT_Pallet
+.head 4 +  Enum: eUnit
+.head 5 -  Item: UNIT_Piece = 1
+.head 5 -  Item: UNIT_Pack
+.head 5 -  Item: UNIT_Box = 10
+.head 5 -  Item: UNIT_Pallet
 .head 2 +  Resources
 .head 3 +  Icon: icoStock
 .head 4 -  File Name: stock.ico

@@ -17,7 +17,7 @@ std::string_view DeclaredName(const outline::Item& item)
     if (outline::IsChildWindowType(type)) {
         if (type == BackgroundText || type == Frame || type == Line) return {};
         // A caption ("Group Box: Address of customer") is no name.
-        return text.find_first_not_of(" \t", name.size()) == std::string_view::npos ? name : std::string_view();
+        return WithoutComment(text).size() == name.size() ? name : std::string_view();
     }
     if (outline::IsTopLevelWindowType(type) || outline::IsClassType(type)) return name;
     switch (type) {
@@ -27,6 +27,14 @@ std::string_view DeclaredName(const outline::Item& item)
     default:
         return {};
     }
+}
+
+bool IsEventHandler(const outline::Outline& o, std::int32_t index)
+{
+    if (o.items[index].type != OnMessage) return false;
+    for (std::int32_t c = o.items[index].firstChild; c >= 0; c = o.items[c].next)
+        if (o.items[c].type == Parameters && !o.items[c].commented) return true;
+    return false;
 }
 
 bool IsPathContainer(int type)
@@ -41,7 +49,7 @@ std::string NamePath(const outline::Outline& o, std::int32_t index)
     if (own.empty()) return {};
     std::string path(own);
     for (std::int32_t p = o.items[index].parent; p >= 0; p = o.items[p].parent) {
-        if (!IsPathContainer(o.items[p].type)) continue;
+        if (!IsPathContainer(o.items[p].type) && !IsEventHandler(o, p)) continue;
         const std::string_view name = DeclaredName(o.items[p]);
         if (name.empty()) continue;
         path.insert(0, "::");

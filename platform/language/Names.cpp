@@ -7,21 +7,13 @@ namespace zv::lang {
 std::string_view LowerInto(std::string_view name, std::string& buf)
 {
     buf.assign(name);
-    for (char& c : buf)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    outline::FoldCase(buf);
     return buf;
 }
 
 bool EqualNoCase(std::string_view a, std::string_view b)
 {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-        if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-        if (x != y) return false;
-    }
-    return true;
+    return outline::EqualNameNoCase(a, b);
 }
 
 NameId NameTable::Intern(std::string_view name)
@@ -42,12 +34,26 @@ NameId NameTable::Find(std::string_view name) const
     return it == m_ids.end() ? kNoName : it->second;
 }
 
+std::string_view WithoutComment(std::string_view text)
+{
+    std::size_t end = text.size();
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\'' || c == '"') {
+            bool unterminated = false;
+            i = static_cast<std::size_t>(StringEnd(text, static_cast<int>(i), &unterminated)) - 1;
+        } else if (c == '!' && (i + 1 == text.size() || text[i + 1] != '=')) {
+            end = i;
+            break;
+        }
+    }
+    while (end > 0 && (text[end - 1] == ' ' || text[end - 1] == '\t')) --end;
+    return text.substr(0, end);
+}
+
 std::string_view LeadingIdent(std::string_view text)
 {
-    std::size_t n = 0;
-    if (n < text.size() && !IsIdentStart(text[0]) && !(text[0] >= '0' && text[0] <= '9')) return {};
-    while (n < text.size() && IsIdentChar(text[n])) ++n;
-    return text.substr(0, n);
+    return text.substr(0, IdentLength(text, 0));
 }
 
 } // namespace zv::lang

@@ -29,9 +29,13 @@ private:
     std::unordered_map<std::string, NameId, Hash, std::equal_to<>> m_ids;
 };
 
-// Lower-cases ASCII into buf (for lookups without allocation when short).
+// Lower-cases into buf, accented letters too (for lookups without allocation when short).
 std::string_view LowerInto(std::string_view name, std::string& buf);
 bool EqualNoCase(std::string_view a, std::string_view b);
+
+// The text before an end-of-line comment ('!' outside a string, not "!="),
+// without the blanks before it.
+std::string_view WithoutComment(std::string_view text);
 
 // The identifier at the start of an item's text: the name it declares.
 std::string_view LeadingIdent(std::string_view text);

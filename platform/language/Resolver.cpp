@@ -34,6 +34,7 @@ const ScopeChain& Resolver::ChainOf(const CSalSymbol* context)
     if (it != m_chains.end()) return it->second;
     ScopeChain chain;
     const CSalSymbol* s = context;
+    if (s && s->GetKind() == SymbolKind::Handler && m_table.HasOwnScope(s)) chain.scopes.push_back(SymbolTable::ScopeOf(s));
     while (s && s->GetKind() != SymbolKind::Function && s->GetKind() != SymbolKind::Window &&
            s->GetKind() != SymbolKind::Class && s->GetKind() != SymbolKind::Enumeration)
         s = s->GetParentContext();

@@ -56,11 +56,15 @@ void CSalScanner::Scan(std::string_view text, std::vector<SalToken>& out)
             ++i;
             continue;
         }
+        // '!' outside a string comments out the rest of the line; "!=" is the operator.
+        if (c == '!' && at(i + 1) != '=') {
+            const std::size_t eol = text.find('\n', static_cast<std::size_t>(i));
+            i = eol == std::string_view::npos ? n : static_cast<int>(eol);
+            continue;
+        }
         SalToken t{SalTok::Other, false, i, 1};
-        if (IsIdentStart(c)) {
-            int j = i + 1;
-            while (j < n && IsIdentChar(at(j))) ++j;
-            t.len = j - i;
+        if (IdentStartLen(text, static_cast<std::size_t>(i))) {
+            t.len = static_cast<int>(IdentLength(text, static_cast<std::size_t>(i)));
             const std::string_view word = text.substr(static_cast<std::size_t>(i),
                                                       static_cast<std::size_t>(t.len));
             t.kind = SalTok::Ident;
@@ -73,7 +77,7 @@ void CSalScanner::Scan(std::string_view text, std::vector<SalToken>& out)
             int j = i;
             while (j < n && ((at(j) >= '0' && at(j) <= '9') || at(j) == '.')) ++j;
             // An exponent, and identifier characters glued to a number, stay in it.
-            while (j < n && IsIdentChar(at(j))) ++j;
+            j += static_cast<int>(IdentLength(text, static_cast<std::size_t>(j)));
             t.kind = SalTok::Number;
             t.len = j - i;
         } else if (c == '\'' || c == '"') {
@@ -105,7 +109,7 @@ void CSalScanner::Scan(std::string_view text, std::vector<SalToken>& out)
                 break;
             case '>':
             case '!':
-                t.kind = (c == '!' && d != '=') ? SalTok::Other : SalTok::Operator;
+                t.kind = SalTok::Operator;
                 t.len = d == '=' ? 2 : 1;
                 break;
             case '+': case '-': case '*': case '/': case '=': case '&':

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/outline/Ident.h"
+
 enum class SalTok : std::uint8_t {
     Ident, Number, String, Operator, // Operator: + - * / || = != <> < > <= >= & |
     And, Or, Not,                    // the word operators
@@ -28,11 +30,25 @@ public:
 
 namespace zv::lang {
 
+using outline::IdentCharLen;
+using outline::IdentLength;
+
+// Byte by byte, for scans that cannot decode (backwards, inside binds): the
+// bytes of a letter beyond ASCII count as identifier characters.
 inline bool IsIdentStart(char c)
 {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+    const auto u = static_cast<unsigned char>(c);
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || (u >= 0xC2 && u <= 0xC6);
 }
-inline bool IsIdentChar(char c) { return IsIdentStart(c) || (c >= '0' && c <= '9'); }
+inline bool IsIdentChar(char c) { return outline::IsIdentByte(c); }
+
+// The length of the letter (or '_') that starts a name at text[i], 0 if none.
+inline std::size_t IdentStartLen(std::string_view text, std::size_t i)
+{
+    const char c = text[i];
+    if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_') return 1;
+    return (static_cast<unsigned char>(c) & 0x80) ? outline::WideLetterLen(text, i) : 0;
+}
 
 // The end of a string literal that starts at text[pos] (a quote). A
 // backslash escapes the next character, unless the literal would then run

@@ -45,6 +45,18 @@ const UnresolvedClassRef* SymbolTable::UnresolvedClassAt(HITEM hItem) const
     return it == m_unresolvedClasses.end() ? nullptr : &it->second;
 }
 
+const ClassRef* SymbolTable::ClassRefAt(HITEM hItem) const
+{
+    auto it = m_classRefs.find(hItem);
+    return it == m_classRefs.end() ? nullptr : &it->second;
+}
+
+const std::string* SymbolTable::UnknownClassOf(const CSalSymbol* symbol) const
+{
+    auto it = m_unknownClasses.find(symbol);
+    return it == m_unknownClasses.end() ? nullptr : &it->second;
+}
+
 void SymbolTable::AddMember(Scope scope, CSalSymbol* symbol, NameId name)
 {
     m_members.try_emplace(Key{scope, name}, symbol);

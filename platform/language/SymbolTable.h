@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "contracts/SalLanguage.h"
@@ -21,6 +22,15 @@ using Scope = const void*;
 // A Class: line that names no known class: reported by the parser.
 struct UnresolvedClassRef {
     std::string name;
+};
+
+// An item that names a class: a Class: line (base, window or object class),
+// a Default Classes entry, or a declaration typed by its class (position -1:
+// the class is the keyword part).
+struct ClassRef {
+    CClass* cls;
+    int position;
+    int length;
 };
 
 class SymbolTable {
@@ -44,6 +54,11 @@ public:
     CSalSymbol* SymbolOfItem(HITEM hItem) const;
     const std::vector<CSalSymbol*>& Declarations(NameId name) const;
     const UnresolvedClassRef* UnresolvedClassAt(HITEM hItem) const;
+    const ClassRef* ClassRefAt(HITEM hItem) const;
+    // The class named by an object or window whose class is declared nowhere.
+    const std::string* UnknownClassOf(const CSalSymbol* symbol) const;
+    // Handlers with parameters of their own (event handlers of ActiveX windows).
+    bool HasOwnScope(const CSalSymbol* handler) const { return m_handlerScopes.count(handler) != 0; }
 
     HOUTLINE Program() const { return m_program; }
     HOUTLINE Context() const { return m_context; }
@@ -81,6 +96,9 @@ private:
     std::unordered_map<HITEM, CSalSymbol*> m_byItem;
     std::vector<std::vector<CSalSymbol*>> m_byName;
     std::unordered_map<HITEM, UnresolvedClassRef> m_unresolvedClasses;
+    std::unordered_map<HITEM, ClassRef> m_classRefs;
+    std::unordered_map<const CSalSymbol*, std::string> m_unknownClasses;
+    std::unordered_set<const CSalSymbol*> m_handlerScopes;
 };
 
 } // namespace zv::lang

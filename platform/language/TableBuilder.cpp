@@ -114,12 +114,28 @@ void TableBuilder::Walk(std::int32_t index, CSalSymbol* container)
         AddExternal(index, container);
         return;
     case OnMessage: {
-        std::string message = name.empty() ? std::string(item.Text()) : name;
-        Register(std::make_unique<CSalSymbol>(SymbolKind::Handler, std::move(message), ItemAt(index),
-                                              container, m_builtIn),
-                 container, index);
+        std::string message = name.empty() ? std::string(WithoutComment(item.Text())) : name;
+        CSalSymbol* handler = Register(std::make_unique<CSalSymbol>(SymbolKind::Handler, std::move(message),
+                                                                    ItemAt(index), container, m_builtIn),
+                                       container, index);
+        // An event handler of an ActiveX window declares its own parameters.
+        for (std::int32_t c = item.firstChild; c >= 0; c = m_outline->items[c].next)
+            if (IsUsable(m_outline->items[c]) && m_outline->items[c].type == Parameters) {
+                // Its path is a component of its parameters' paths.
+                if (m_table.m_handlerScopes.insert(handler).second)
+                    m_table.AddMember(ScopeFor(container), handler, m_table.m_names.Intern(handler->GetName()));
+                Declarations(c, handler, true, false);
+            }
         return;
     }
+    case DesignTimeSettings:
+        Children(index, container);
+        return;
+    case DefaultClasses:
+        for (std::int32_t c = item.firstChild; c >= 0; c = m_outline->items[c].next)
+            if (IsUsable(m_outline->items[c]) && m_outline->items[c].type == DefaultClassItem)
+                m_classLines.push_back({nullptr, m_outline, c, false, false});
+        return;
     case Enumeration: {
         if (name.empty()) return;
         CSalSymbol* e = Register(std::make_unique<CSalSymbol>(SymbolKind::Enumeration, name, ItemAt(index),
@@ -169,7 +185,7 @@ void TableBuilder::AddWindow(std::int32_t index, CSalSymbol* container)
     const Item& item = m_outline->items[index];
     const int type = item.type;
     if (type == BackgroundText || type == Frame || type == Line) return;
-    const std::string_view text = item.Text();
+    const std::string_view text = WithoutComment(item.Text());
     const std::string name(LeadingIdent(text));
     // A child window's line must be its name alone; captions are no names.
     if (name.empty() || (outline::IsChildWindowType(type) && text.find_first_not_of(" \t", name.size()) !=
@@ -185,9 +201,12 @@ void TableBuilder::AddWindow(std::int32_t index, CSalSymbol* container)
             m_table.AddMember(SymbolTable::ScopeOf(p), w, id);
             if (p->GetKind() == SymbolKind::Class) break;
         }
-    // "cTown: dfTown": a child window made from a class that its keyword names.
-    if (type == OtherChildWindow) m_classLines.push_back({w, m_outline, index, false, true});
-    else NoteObjectClass(index, w);
+    // A child window of a kind without a keyword of its own takes its class
+    // from its Class: line, or else from its keyword ("cTown: dfTown").
+    const std::size_t before = m_classLines.size();
+    NoteObjectClass(index, w);
+    if (type == OtherChildWindow && m_classLines.size() == before)
+        m_classLines.push_back({w, m_outline, index, false, true});
     Children(index, w);
 }
 
@@ -234,44 +253,109 @@ void TableBuilder::Declarations(std::int32_t section, CSalSymbol* container, boo
     }
 }
 
+namespace {
+
+// The number of a "Class Child Ref Key: N" or "Class ChildKey: N" line among
+// the children of a window, 0 when there is none.
+int KeyOf(const outline::Outline& o, std::int32_t window, std::string_view keyword)
+{
+    for (std::int32_t c = o.items[window].firstChild; c >= 0; c = o.items[c].next) {
+        const Item& child = o.items[c];
+        if (!IsUsable(child) || !EqualNoCase(child.Title(), keyword)) continue;
+        int key = 0;
+        for (char ch : child.Text()) {
+            if (ch < '0' || ch > '9' || key > 100000000) break;
+            key = key * 10 + (ch - '0');
+        }
+        return key;
+    }
+    return 0;
+}
+
+std::int32_t ObjectClassLine(const outline::Outline& o, std::int32_t window)
+{
+    for (std::int32_t c = o.items[window].firstChild; c >= 0; c = o.items[c].next)
+        if (IsUsable(o.items[c]) && o.items[c].type == ObjectClass) return c;
+    return -1;
+}
+
+} // namespace
+
 void TableBuilder::NoteObjectClass(std::int32_t index, CSalSymbol* owner)
 {
-    for (std::int32_t c = m_outline->items[index].firstChild; c >= 0; c = m_outline->items[c].next) {
-        const Item& child = m_outline->items[c];
-        if (IsUsable(child) && child.type == ObjectClass) {
-            m_classLines.push_back({owner, m_outline, c, false, false});
-            return;
+    const std::int32_t line = ObjectClassLine(*m_outline, index);
+    if (line < 0) return;
+    ClassLine note{owner, m_outline, line, false, false};
+    if (owner->GetKind() == SymbolKind::Window) note.refKey = KeyOf(*m_outline, index, "Class Child Ref Key:");
+    m_classLines.push_back(note);
+}
+
+// The class of the child window of cls (or of its bases) whose Class
+// ChildKey is key, following inherited children further down.
+CClass* TableBuilder::InheritedClass(CClass* cls, int key, int depth) const
+{
+    if (depth > 16) return nullptr;   // a loop of inherited children
+    for (CClass* c : cls->GetLinearization()) {
+        std::int32_t top = -1;
+        const outline::Outline* o = outline::Registry::Get().Resolve(c->GetItem().GetItem(), &top);
+        if (!o) continue;
+        // Child windows are nested in Contents sections, columns in child tables.
+        for (std::int32_t i = o->items[top].firstChild; i >= 0; i = o->NextInOrder(i, top)) {
+            const Item& item = o->items[i];
+            if (!IsUsable(item) || !outline::IsChildWindowType(item.type) ||
+                KeyOf(*o, i, "Class ChildKey:") != key)
+                continue;
+            const std::int32_t line = ObjectClassLine(*o, i);
+            if (line < 0) return nullptr;
+            const NameId name = m_table.Names().Find(LeadingIdent(o->items[line].Text()));
+            auto* named = dynamic_cast<CClass*>(m_table.FindGlobal(name));
+            if (!named) return nullptr;
+            const int next = KeyOf(*o, i, "Class Child Ref Key:");
+            return next > 0 ? InheritedClass(named, next, depth + 1) : named;
         }
     }
+    return nullptr;
 }
 
 void TableBuilder::Link()
 {
-    for (const ClassLine& line : m_classLines) {
-        const Item& item = line.outline->items[line.line];
-        const std::string_view name = line.typed ? zv::outline::TypedDeclarationClass(item.Title())
-                                                 : LeadingIdent(item.Text());
-        if (name.empty()) continue;   // a window made from no class
-        auto* cls = dynamic_cast<CClass*>(m_table.FindGlobal(m_table.Names().Find(name)));
-        const HITEM hLine = line.outline->ItemHandle(line.line);
-        if (!cls) {
-            // "Binary: b" and other unknown types are no class references.
-            if (!line.typed) m_table.m_unresolvedClasses.emplace(hLine, UnresolvedClassRef{std::string(name)});
-            continue;
-        }
-        if (line.base) {
-            if (auto* derived = dynamic_cast<CClass*>(line.owner)) derived->AddBaseClass(cls);
-            CGItem where(line.outline->Handle(), hLine);
-            CSalSymbol::NotifyAdded(cls, where, -1, static_cast<int>(name.size()));
-        } else {
-            line.owner->SetObjectClass(cls);
-            if (line.owner->GetKind() == SymbolKind::Variable) line.owner->SetDataType(SalDataType::Object);
-            // Reported on the owning item: renaming the class rewrites its Class: line.
-            CSalSymbol::NotifyAdded(cls, line.owner->GetItem(), -1, static_cast<int>(name.size()));
-        }
-    }
+    // Base classes first: an inherited child window looks into the bases.
+    for (const ClassLine& line : m_classLines)
+        if (line.base) LinkLine(line);
+    for (const ClassLine& line : m_classLines)
+        if (!line.base) LinkLine(line);
     m_classLines.clear();
     ComputeOverrides();
+}
+
+void TableBuilder::LinkLine(const ClassLine& line)
+{
+    const Item& item = line.outline->items[line.line];
+    const std::string_view name = line.typed ? zv::outline::TypedDeclarationClass(item.Title())
+                                             : LeadingIdent(item.Text());
+    if (name.empty()) return;   // a window made from no class
+    auto* cls = dynamic_cast<CClass*>(m_table.FindGlobal(m_table.Names().Find(name)));
+    const HITEM hLine = line.outline->ItemHandle(line.line);
+    if (!cls) {
+        // "Binary: b" and other unknown types are no class references.
+        if (line.typed) return;
+        m_table.m_unresolvedClasses.emplace(hLine, UnresolvedClassRef{std::string(name)});
+        if (line.owner) m_table.m_unknownClasses.emplace(line.owner, std::string(name));
+        return;
+    }
+    // The parser reports the reference where the name stands.
+    const int position = line.typed ? -1 : static_cast<int>(name.data() - item.Text().data());
+    m_table.m_classRefs.emplace(hLine, ClassRef{cls, position, static_cast<int>(name.size())});
+    if (line.base) {
+        if (auto* derived = dynamic_cast<CClass*>(line.owner)) derived->AddBaseClass(cls);
+        return;
+    }
+    if (!line.owner) return;   // a Default Classes entry
+    CClass* real = line.refKey > 0 ? InheritedClass(cls, line.refKey, 0) : cls;
+    if (!real) return;
+    line.owner->SetObjectClass(real);
+    if (line.owner->GetKind() == SymbolKind::Variable) line.owner->SetDataType(SalDataType::Object);
+    else real->AddWindow(line.owner);
 }
 
 void TableBuilder::ComputeOverrides()

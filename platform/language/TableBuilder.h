@@ -21,6 +21,7 @@ private:
         std::int32_t line;    // the Class: item, or the declaration typed by a class
         bool base;            // a Derived From line
         bool typed;           // "cClass: name": the class is the keyword part
+        int refKey = 0;       // "Class Child Ref Key: N" of an inherited child window
     };
 
     void Walk(std::int32_t index, CSalSymbol* container);
@@ -30,6 +31,8 @@ private:
     void AddWindow(std::int32_t index, CSalSymbol* container);
     void AddExternal(std::int32_t index, CSalSymbol* container);
     void NoteObjectClass(std::int32_t index, CSalSymbol* owner);
+    void LinkLine(const ClassLine& line);
+    CClass* InheritedClass(CClass* cls, int key, int depth) const;
     Scope ScopeFor(CSalSymbol* container) const;
     CGItem ItemAt(std::int32_t index) const;
     void ComputeOverrides();

@@ -163,8 +163,8 @@ Ctx ContextOf(int parent, int grand)
     case StaticVariables:
     case WindowVariables:
     case ClassVariables:
-    case InstanceVariables:
-    case WindowParameters: return Ctx::Declarations;
+    case InstanceVariables: return Ctx::Declarations;
+    case WindowParameters: return Ctx::Params;   // Receive parameters are filled by the window
     case Enumerations: return Ctx::Enumerations;
     case Enumeration: return Ctx::Enumeration;
     case Resources: return Ctx::Resources;
@@ -254,10 +254,12 @@ Classification ClassifyLine(int parent, int grand, bool parentCommented, std::st
     Classification c{Unknown, 0, false};
     const Ctx ctx = ContextOf(parent, grand);
     if (ctx == Ctx::Code) {
+        // An ActiveX event handler: its own parameters, and its code under Actions.
+        if (parent == OnMessage && Find(line, {{"Parameters", Parameters}, {"Actions", Actions}}, c)) return c;
         if (Find(line, kStatements, c)) return c;
         return {UnknownStatement, 0, false};
     }
-    if (ctx != Ctx::Enumeration && Find(line, {{"Description:", Description}}, c)) return c;
+    if (Find(line, {{"Description:", Description}}, c)) return c;
 
     switch (ctx) {
     case Ctx::Root:
@@ -281,7 +283,9 @@ Classification ClassifyLine(int parent, int grand, bool parentCommented, std::st
                         {"Application Actions", ApplicationActions}}, c))
             return c;
         return Generic(line, Unknown, Unknown);
-    case Ctx::Design: return Generic(line, DesignSetting, DesignSetting);
+    case Ctx::Design:
+        if (Find(line, {{"Default Classes", DefaultClasses}}, c)) return c;
+        return Generic(line, DesignSetting, DesignSetting);
     case Ctx::Libraries:
         if (Find(line, {{"File Include:", FileInclude}}, c)) return c;
         return Generic(line, Property, Property);
@@ -309,9 +313,12 @@ Classification ClassifyLine(int parent, int grand, bool parentCommented, std::st
         return Generic(line, Property, PropertyGroup);
     case Ctx::Declarations: return Declaration(line, false);
     case Ctx::Enumerations:
-        if (Find(line, {{"Enumeration:", Enumeration}}, c)) return c;
+        if (Find(line, {{"Enum:", Enumeration}, {"Enumeration:", Enumeration}}, c)) return c;
         return Generic(line, Property, PropertyGroup);
-    case Ctx::Enumeration: return {EnumerationItem, 0, false};
+    case Ctx::Enumeration:
+        // "Item: Center = 0x1"; the optional Attributes group holds GUID and help texts.
+        if (Find(line, {{"Item:", EnumerationItem}}, c)) return c;
+        return Generic(line, Property, PropertyGroup);
     case Ctx::Resources:
         if (Find(line, {{"Bitmap:", Bitmap}, {"Icon:", Icon}, {"Cursor:", Cursor}}, c)) return c;
         return Generic(line, Property, PropertyGroup);

@@ -83,6 +83,12 @@ HOUTLINE OpenOutline(const std::string& path, std::string* error)
         if (error) *error = CGApplication::GetLastError();
         return 0;
     }
+    AdoptOutline(hOutline);
+    return hOutline;
+}
+
+void AdoptOutline(HOUTLINE hOutline)
+{
     HostState& host = HostState::Get();
     const HOUTLINE old = host.currentOutline;
     if (old) {
@@ -95,7 +101,6 @@ HOUTLINE OpenOutline(const std::string& path, std::string* error)
     host.marked.clear();
     zv::notify::FileRead(hOutline);
     host.Changed(HostChange::Outline);
-    return hOutline;
 }
 
 HOUTLINE NewOutline()

@@ -83,6 +83,9 @@ private:
 // OnFileClose, the new one OnFileRead and becomes current. Returns 0 on
 // failure, with the reason in the output window and in *error.
 HOUTLINE OpenOutline(const std::string& path, std::string* error = nullptr);
+// Makes an outline loaded by other means (from an editor's buffers) the
+// current one, as OpenOutline does after loading.
+void AdoptOutline(HOUTLINE hOutline);
 // Creates an empty program (OnFileClose for the old, OnFileNew for the new).
 HOUTLINE NewOutline();
 // Saves the program part of an outline (OnFileBeforeWrite, OnFileWrite).

@@ -8,6 +8,7 @@
 #include "platform/outline/HostState.h"
 #include "platform/outline/Loader.h"
 #include "platform/outline/Notifier.h"
+#include "platform/outline/Ident.h"
 #include "platform/outline/NoCase.h"
 #include "platform/outline/Outline.h"
 
@@ -26,7 +27,6 @@ std::string& LastError()
     return error;
 }
 
-bool IsIdentChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
 
 // Item types whose text starts with the name they declare or name.
 bool HasName(int type)
@@ -51,9 +51,7 @@ std::string_view NameOf(const Item& item)
 {
     if (item.commented || !HasName(item.type)) return {};
     std::string_view text = item.Text();
-    std::size_t n = 0;
-    while (n < text.size() && IsIdentChar(text[n])) ++n;
-    return text.substr(0, n);
+    return text.substr(0, IdentLength(text, 0));
 }
 
 std::int32_t ChildOfType(const Outline& o, std::int32_t parent, int type)
@@ -455,7 +453,7 @@ bool CGApplication::GetClass(const std::string& name, CGClass& cls) const
     if (classes < 0) return false;
     for (std::int32_t c = o->items[classes].firstChild; c >= 0; c = o->items[c].next) {
         const Item& item = o->items[c];
-        if (IsClassType(item.type) && EqualNoCase(NameOf(item), name)) {
+        if (IsClassType(item.type) && EqualNameNoCase(NameOf(item), name)) {
             cls.Initialize(m_hOutline, o->ItemHandle(c));
             return true;
         }
@@ -667,7 +665,7 @@ bool IsExternalFunction(const CGItem& item)
     return item.GetItemType() == ItemType::ExternalFunction && !IsSALFunction(item);
 }
 
-bool IsLegalIdentifierChar(char c) { return IsIdentChar(c); }
+bool IsLegalIdentifierChar(char c) { return IsIdentByte(c); }
 
 CGString GetName(const CGItem& item) { return item.GetName(); }
 

@@ -137,6 +137,13 @@ std::string Location(const Outline& o, std::int32_t item)
     return o.files[it.file].path + ":" + std::to_string(it.lineNo);
 }
 
+// An open editor's text is already decoded; the file keeps the encoding it has on disk.
+Decoded ReadSource(const std::string& path, const TextOverlay& overlay)
+{
+    if (const std::string* text = overlay ? overlay(path) : nullptr) return Decoded{*text, Encoding::Utf8};
+    return DecodeFile(ReadFileBytes(path), path);
+}
+
 } // namespace
 
 std::vector<std::string>& LibrarySearchPath()
@@ -174,11 +181,16 @@ std::string FindFileNoCase(const std::string& directory, const std::string& rawN
 
 Outline& LoadProgram(const std::string& path, const std::vector<std::string>& searchPath)
 {
+    return LoadProgram(path, searchPath, TextOverlay());
+}
+
+Outline& LoadProgram(const std::string& path, const std::vector<std::string>& searchPath,
+                     const TextOverlay& overlay)
+{
     Registry& registry = Registry::Get();
     Outline& outline = registry.Create();
     try {
-        const std::string bytes = ReadFileBytes(path);
-        Decoded decoded = DecodeFile(bytes, path);
+        Decoded decoded = ReadSource(path, overlay);
         outline.files.push_back(SourceFile{});
         outline.files[0].path = path;
         outline.files[0].encoding = decoded.encoding;
@@ -205,8 +217,7 @@ Outline& LoadProgram(const std::string& path, const std::vector<std::string>& se
             outline.files[fileIndex].includeItem = request.topInclude;
             std::int32_t libRoot = -1;
             try {
-                const std::string libBytes = ReadFileBytes(found);
-                Decoded lib = DecodeFile(libBytes, found);
+                Decoded lib = ReadSource(found, overlay);
                 outline.files[fileIndex].encoding = lib.encoding;
                 const std::int32_t savedRoot = outline.root;
                 libRoot = ParseOutlineText(outline, fileIndex, lib.text);

@@ -2,6 +2,7 @@
 // Loading a program with its libraries: `File Include:` items are looked up
 // beside the including file, then in the search path; each library is read
 // once, merged into the program's tree and marked read-only.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,12 @@ namespace zv::outline {
 // a library that is missing or broken is recorded in Outline::missing /
 // warnings and the rest still loads.
 Outline& LoadProgram(const std::string& path, const std::vector<std::string>& searchPath);
+
+// The text of files an editor holds open (UTF-8), read in place of what is on
+// disk; null for a file that is to be read from disk.
+using TextOverlay = std::function<const std::string*(const std::string& path)>;
+Outline& LoadProgram(const std::string& path, const std::vector<std::string>& searchPath,
+                     const TextOverlay& overlay);
 
 // The search path used by CGApplication::LoadOutline.
 std::vector<std::string>& LibrarySearchPath();

@@ -89,7 +89,7 @@ TEST_F(Unref, DeletingTheFoundSymbolsNullsTheirHandles)
     found.insert(found.begin(), 0);  // a row whose item failed to show
     // pnIdle and nIdle go with Main.
     EXPECT_EQ(CUnrefSearch::DeleteItems(m_hOutline, found), static_cast<int>(count) - 2);
-    EXPECT_NE(zvtest::FindItem(m_hOutline, "MODE_On").GetItem(), 0u);
+    EXPECT_NE(zvtest::FindItem(m_hOutline, "Item: MODE_On").GetItem(), 0u);
     for (HITEM h : found) EXPECT_TRUE(h == 0 || !CGItem(m_hOutline, h).IsValid());
     EXPECT_EQ(zvtest::FindItem(m_hOutline, "Function: Idle").GetItem(), 0u);
     EXPECT_EQ(CUnrefSearch::DeleteItems(m_hOutline, found), 0);  // nothing twice

@@ -158,18 +158,26 @@ TEST_F(Orders, CommentedOutAndFormatsDeclareNothing)
     }
 }
 
-TEST_F(Orders, WholeItemClassReferencesAreReportedOnTheOwningItem)
+TEST_F(Orders, ClassReferencesStandOnTheLineThatNamesTheClass)
 {
+    // A Class: line carries the span of the name; only a declaration typed by
+    // its class has the class in its keyword part and covers the whole item.
     std::vector<std::string> refs;
-    for (const auto& e : rec.added)
-        if (e.position < 0) refs.push_back(e.symbol->GetName() + "@" + CGItem(0, e.item).GetTitle(0));
-    EXPECT_EQ(Sorted(refs), Sorted({"cCounter@FunctionalVar: gOrderCount", "cStockItem@FunctionalVar: gaStock[*]",
-                                           "cStockItem@Class: cStockItem", "cCounter@Class: cCounter",
-                                           "cOrderForm@Form Window: frmOrders", "cCityField@Data Field: dfCity"}));
-    for (const auto& e : rec.added)
-        if (e.position < 0) {
-            EXPECT_EQ(e.length, static_cast<int>(e.symbol->GetName().size()));
+    for (const auto& e : rec.symbols) {
+        if (e.symbol->GetKind() != SymbolKind::Class) continue;
+        const CGItem item(0, e.item);
+        const int type = item.GetItemType();
+        if (type != ItemType::ObjectClass && type != ItemType::BaseClass && e.position >= 0) continue;
+        refs.push_back(e.symbol->GetName() + "@" + item.GetTitle(0));
+        if (e.position >= 0) {
+            EXPECT_EQ(TextOf(e.item).substr(static_cast<std::size_t>(e.position), static_cast<std::size_t>(e.length)),
+                      e.symbol->GetName());
         }
+    }
+    EXPECT_EQ(Sorted(refs), Sorted({"cCounter@Class: cCounter", "cStockItem@Class: cStockItem",
+                                    "cStockItem@Class: cStockItem", "cCounter@Class: cCounter",
+                                    "cOrderForm@Class: cOrderForm", "cCityField@Class: cCityField"}));
+    for (const auto& e : rec.added) EXPECT_GE(e.position, 0) << "whole-item references come from the parser";
 }
 
 } // namespace

@@ -29,9 +29,11 @@ Application Description: scopes
         Number: MAX_N = 10
         String: SQL_Q = 'SELECT a FROM t WHERE b = :gnAnswer'
       Enumerations
-        Enumeration: eColor
-          Red = 1
-          Green
+        Enum: eColor
+          Attributes
+            GUID: {3F2504E0-4F89-11D3-9A0C-0305E82C3301}
+          Item: Red = 1
+          Item: Green
     Resources
       Bitmap: bmpLogo
     Variables

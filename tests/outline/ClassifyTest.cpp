@@ -53,7 +53,7 @@ TEST_F(OrdersTest, TitleTextAndNameSplit)
         {"! Pr", "!", nullptr, ""},
         {"Local variables", "Local variables", "", ""},
         {"Set gnCustomerId = pnId", "Set", "gnCustomerId = pnId", ""},
-        {"LEVEL_Quiet = 0", "", "LEVEL_Quiet = 0", "LEVEL_Quiet"},
+        {"Item: LEVEL_Quiet = 0", "Item:", "LEVEL_Quiet = 0", "LEVEL_Quiet"},
         {"Width:  9.0\"", "Width:", "9.0\"", ""},
     };
     for (const Row& row : rows) {
@@ -96,8 +96,8 @@ TEST_F(OrdersTest, SameKeywordDifferentPlaces)
     EXPECT_EQ(Type("Function: Connect"), ItemType::Function);
     EXPECT_EQ(Type("Library name: USER32.DLL"), ItemType::LibraryName);
     EXPECT_EQ(Type("ThreadSafe: No"), ItemType::LibraryChildOther);
-    EXPECT_EQ(Type("Enumeration: eLogLevel"), ItemType::Enumeration);
-    EXPECT_EQ(Type("LEVEL_Normal"), ItemType::EnumerationItem);
+    EXPECT_EQ(Type("Enum: eLogLevel"), ItemType::Enumeration);
+    EXPECT_EQ(Type("Item: LEVEL_Normal"), ItemType::EnumerationItem);
     EXPECT_EQ(Type("Form Window: frmOrders"), ItemType::FormWindow);
     EXPECT_EQ(Type("Dialog Box: dlgAbout"), ItemType::DialogBox);
     EXPECT_EQ(Type("Child Table: tblLines"), ItemType::ChildTable);

@@ -1,0 +1,178 @@
+// zavora-lsp on a generated 4 MB program, as an editor drives it: initialize
+// and open to the first diagnostics (target: under 300 ms), references of a
+// symbol with 2,000 references (under 5 ms), an edit inside one function body
+// to its diagnostics (under 20 ms), an edit of a declaration (under 150 ms),
+// and the memory the open program takes (under 8 times its size).
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <unistd.h>
+
+#include "bench/SalGenerator.h"
+#include "engine/Zavora.h"
+#include "lsp/Server.h"
+#include "lsp/TextPosition.h"
+#include "settings/ZvRegManager.h"
+
+namespace {
+
+using zv::lsp::json;
+
+constexpr std::size_t kBytes = 4 << 20;
+
+struct Workspace {
+    std::string dir, path, text;
+};
+
+const Workspace& Program()
+{
+    static Workspace w;
+    if (w.path.empty()) {
+        w.dir = (std::filesystem::temp_directory_path() / "zavora-lsp-bench").string();
+        std::filesystem::create_directories(w.dir);
+        w.text = zavora::bench::GenerateSalProgram(kBytes, 7).text;
+        // A variable with 2,000 references, all in one function.
+        const std::string variables = ".head 2 +  Variables\r\n";
+        w.text.insert(w.text.find(variables) + variables.size(), ".head 3 -  Number: gnHot\r\n");
+        std::string hot = ".head 3 +  Function: HotSpot\r\n.head 4 +  Actions\r\n";
+        for (int i = 0; i < 1000; ++i) hot += ".head 5 -  Set gnHot = gnHot + 1\r\n";
+        const std::string functions = ".head 2 +  Internal Functions\r\n";
+        w.text.insert(w.text.find(functions) + functions.size(), hot);
+        w.path = w.dir + "/program.apt";
+        std::ofstream(w.path, std::ios::binary) << w.text;
+    }
+    return w;
+}
+
+std::string ContextFile()
+{
+    return (std::filesystem::read_symlink("/proc/self/exe").parent_path() / "SalContext41.apl").string();
+}
+
+std::size_t ResidentBytes()
+{
+    std::ifstream statm("/proc/self/statm");
+    std::size_t pages = 0, resident = 0;
+    statm >> pages >> resident;
+    return resident * static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+}
+
+class Editor {
+public:
+    Editor() : server(out) { ZvRegManager::SetReadOnly(true); }
+    void Send(const std::string& method, const json& params, bool request = true)
+    {
+        json message = {{"jsonrpc", "2.0"}, {"method", method}, {"params", params}};
+        if (request) message["id"] = ++id;
+        out.str({});
+        server.Handle(message.dump());
+    }
+    bool Published() const { return out.str().find("publishDiagnostics") != std::string::npos; }
+    void Open()
+    {
+        const Workspace& w = Program();
+        Send("initialize", {{"rootUri", zv::lsp::UriFromPath(w.dir)}, {"capabilities", json::object()},
+                            {"initializationOptions", {{"context", ContextFile()}}}});
+        Send("textDocument/didOpen", {{"textDocument", {{"uri", zv::lsp::UriFromPath(w.path)}, {"version", 1},
+                                                        {"text", w.text}}}}, false);
+    }
+    void Change(const std::string& text)
+    {
+        const json document = {{"uri", zv::lsp::UriFromPath(Program().path)}, {"version", ++version}};
+        Send("textDocument/didChange",
+             {{"textDocument", document}, {"contentChanges", json::array({{{"text", text}}})}}, false);
+    }
+
+    std::ostringstream out;
+    zv::lsp::Server server;
+    int id = 0;
+    int version = 1;
+};
+
+void BM_LspOpenToFirstDiagnostics(benchmark::State& state)
+{
+    Program();
+    for (auto _ : state) {
+        Editor editor;
+        editor.Open();
+        if (!editor.Published()) state.SkipWithError("no diagnostics published");
+    }
+    state.counters["bytes"] = static_cast<double>(Program().text.size());
+}
+
+void BM_LspReferencesOfTheMostUsedSymbol(benchmark::State& state)
+{
+    Editor editor;
+    editor.Open();
+    const auto [line, column] = [] {
+        const zv::lsp::LineTable lines{std::string_view(Program().text)};
+        for (std::size_t i = 0; i < lines.Count(); ++i)
+            if (lines.Line(i) == ".head 3 -  Number: gnHot") return std::make_pair(static_cast<int>(i), 19);
+        return std::make_pair(0, 0);
+    }();
+    const json params = {{"textDocument", {{"uri", zv::lsp::UriFromPath(Program().path)}}},
+                         {"position", {{"line", line}, {"character", column}}},
+                         {"context", {{"includeDeclaration", true}}}};
+    std::size_t answered = 0;
+    for (auto _ : state) {
+        editor.Send("textDocument/references", params);
+        answered = editor.out.str().size();
+    }
+    state.counters["references"] = static_cast<double>(json::parse(editor.out.str().substr(editor.out.str().find('{')))["result"].size());
+    state.counters["answer_bytes"] = static_cast<double>(answered);
+}
+
+// Two versions of the text that differ by one edit, sent in turns.
+void ChangeBenchmark(benchmark::State& state, const std::string& from, const std::string& to)
+{
+    Editor editor;
+    editor.Open();
+    const std::string& original = Program().text;
+    const std::size_t at = original.find(from);
+    if (at == std::string::npos) {
+        state.SkipWithError(("no '" + from + "' in the program").c_str());
+        return;
+    }
+    std::string edited = original;
+    edited.replace(at, from.size(), to);
+    bool flip = false;
+    for (auto _ : state) {
+        editor.Change((flip = !flip) ? edited : original);
+        if (!editor.Published()) state.SkipWithError("no diagnostics published");
+    }
+}
+
+void BM_LspChangeInsideAFunctionBody(benchmark::State& state)
+{
+    ChangeBenchmark(state, ".head 5 -  Set gnHot = gnHot + 1", ".head 5 -  Set gnHot = gnHot + 2");
+}
+
+void BM_LspChangeOfADeclaration(benchmark::State& state)
+{
+    ChangeBenchmark(state, ".head 3 -  Number: gnHot", ".head 3 -  Number: gnHot\r\n.head 3 -  Number: gnCold");
+}
+
+void BM_LspMemoryOfTheOpenProgram(benchmark::State& state)
+{
+    Program();
+    double ratio = 0;
+    for (auto _ : state) {
+        CZavoraApp::Instance().Clear();
+        const std::size_t before = ResidentBytes();
+        Editor editor;
+        editor.Open();
+        ratio = static_cast<double>(ResidentBytes() - before) / static_cast<double>(Program().text.size());
+    }
+    state.counters["times_program_size"] = ratio;
+}
+
+} // namespace
+
+BENCHMARK(BM_LspMemoryOfTheOpenProgram)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_LspOpenToFirstDiagnostics)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_LspReferencesOfTheMostUsedSymbol)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LspChangeInsideAFunctionBody)->Unit(benchmark::kMillisecond)->Iterations(4);
+BENCHMARK(BM_LspChangeOfADeclaration)->Unit(benchmark::kMillisecond)->Iterations(4);

@@ -1,0 +1,8 @@
+// libFuzzer target: see fuzz/Entries.h.
+#include "fuzz/Entries.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    zvfuzz::ParserInput(data, size);
+    return 0;
+}
