@@ -10,6 +10,8 @@
 #include <string>
 
 #include "contracts/Check.h"
+#include "contracts/MessageBox.h"
+#include "engine/XrefList.h"
 #include "engine/Zavora.h"
 #include "host/ZavoraNotificationInterface.h"
 #include "host/ZvHostExplorer.h"
@@ -187,6 +189,58 @@ extern "C" __attribute__((visibility("default"))) int ZvPluginCommandState(const
     PluginLife& life = Life();
     if (name == "AutoMode")
         return life.explorer ? (1 | (life.explorer->isAutoModeRunning() ? 2 : 0)) : 0;
-    // The refactorings are offered from the explorer's lists, on a chosen reference.
     return 0;
+}
+
+namespace {
+
+// The references of the selected symbol, from a parse that is up to date;
+// null, with the reason told, otherwise.
+CXrefList* SelectedReferences()
+{
+    CZavoraApp& app = CZavoraApp::Instance();
+    if (!app.IsParsed() || app.IsOutdated()) {
+        ZvMessageBox(nullptr, "The information is outdated. Parse the outline first (Ctrl+F11).", "Zavora", ZvMB_OK);
+        return nullptr;
+    }
+    const HITEM hItem = app.GetSelectedSymbol();
+    CXrefList* list = hItem ? app.GetReferences(hItem) : nullptr;
+    if (!list) ZvMessageBox(nullptr, "Select a variable that is referenced.", "Zavora", ZvMB_OK);
+    return list;
+}
+
+} // namespace
+
+extern "C" __attribute__((visibility("default"))) int ZvPluginInlineTemp()
+{
+    CXrefList* list = SelectedReferences();
+    if (!list) return 0;
+    const int assignments = list->NoOfAssignments();
+    if (assignments != 1) {
+        ZvMessageBox(nullptr,
+                     "Inline Temp needs a variable assigned exactly once; this one is assigned " +
+                         std::to_string(assignments) + " times.",
+                     "Zavora", ZvMB_OK);
+        return 0;
+    }
+    list->InlineTemp();
+    // What was parsed no longer matches the outline.
+    CZavoraApp::Instance().Outdated();
+    return 1;
+}
+
+extern "C" __attribute__((visibility("default"))) int ZvPluginChangeToAccessor(std::uintptr_t getter,
+                                                                               std::uintptr_t setter)
+{
+    CXrefList* list = SelectedReferences();
+    if (!list) return 0;
+    CGFunction get(CurrentOutline(), getter);
+    CGFunction set(CurrentOutline(), setter);
+    if (!IsFunction(get.GetItemType()) || !IsFunction(set.GetItemType())) {
+        ZvMessageBox(nullptr, "Choose a function as getter and one as setter.", "Zavora", ZvMB_OK);
+        return 0;
+    }
+    list->ChangeToAccessor(0, get, set);
+    CZavoraApp::Instance().Outdated();
+    return 1;
 }

@@ -170,10 +170,10 @@ void HostWindow::buildMenus()
         if (m_plugin) m_plugin->command("AutoMode");
         updateZavoraMenu();
     });
-    for (const char* name : {"Change to Accessors", "Inline Temp"}) {
-        QAction* action = m_zavoraMenu->addAction(QString(name) + " (from a reference in the explorer)");
-        action->setData(QString(name).remove(' '));
-    }
+    QAction* accessors = m_zavoraMenu->addAction("&Change to Accessors...", this, [this] { chooseAccessors(); });
+    accessors->setData(QString("Refactoring"));
+    QAction* inlineTemp = m_zavoraMenu->addAction("&Inline Temp", this, [this] { this->inlineTemp(); });
+    inlineTemp->setData(QString("Refactoring"));
     connect(m_zavoraMenu, &QMenu::aboutToShow, this, [this] { updateZavoraMenu(); });
     updateZavoraMenu();
 }
@@ -187,6 +187,8 @@ void HostWindow::updateZavoraMenu()
         if (key.endsWith("F11")) {
             // Parsing needs an outline; the rest needs the plug-in only.
             action->setEnabled(loaded && (key != "Ctrl+F11" || CurrentOutline() != 0));
+        } else if (key == "Refactoring") {
+            action->setEnabled(loaded && m_plugin->hasRefactorings() && CurrentOutline() != 0);
         } else {
             const int state = loaded ? m_plugin->commandState(key.toStdString().c_str()) : 0;
             action->setEnabled(state & 1);
@@ -410,6 +412,40 @@ bool HostWindow::toggleBreakpoint()
     const bool on = zv::host::HostState::Get().breakpoints.count(current) == 0;
     SetBreak(CurrentOutline(), current, on);
     return true;
+}
+
+bool HostWindow::inlineTemp() { return m_plugin && m_plugin->inlineTemp(); }
+
+bool HostWindow::changeToAccessor(HITEM getter, HITEM setter)
+{
+    return m_plugin && m_plugin->changeToAccessor(getter, setter);
+}
+
+void HostWindow::chooseAccessors()
+{
+    // The program's own functions, by their name paths.
+    QStringList names;
+    std::vector<HITEM> functions;
+    std::vector<HITEM> stack{CGApplication(CurrentOutline()).GetItem()};
+    while (!stack.empty()) {
+        const CGItem item(CurrentOutline(), stack.back());
+        stack.pop_back();
+        if (item.IsReadOnly()) continue;
+        if (item.GetItemType() == ItemType::Function) {
+            CGItem scratch;
+            names << QString::fromStdString(GetNamePrefix(CurrentOutline(), item.GetItem(), scratch));
+            functions.push_back(item.GetItem());
+        }
+        for (HITEM c = item.GetFirstChild(); c; c = CGItem(CurrentOutline(), c).GetNextSibling()) stack.push_back(c);
+    }
+    if (functions.empty()) return;
+    bool ok = false;
+    const QString getter = QInputDialog::getItem(this, "Change to Accessors", "Getter function:", names, 0, false, &ok);
+    if (!ok) return;
+    const QString setter = QInputDialog::getItem(this, "Change to Accessors", "Setter function:", names, 0, false, &ok);
+    if (!ok) return;
+    changeToAccessor(functions[static_cast<std::size_t>(names.indexOf(getter))],
+                     functions[static_cast<std::size_t>(names.indexOf(setter))]);
 }
 
 void HostWindow::editLibraryPath()

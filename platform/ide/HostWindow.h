@@ -50,6 +50,9 @@ public:
     bool moveCurrent(int delta);
     bool toggleBreakpoint();
     bool editLine(const std::string& line);
+    // The refactorings of the plug-in, on the selected symbol.
+    bool inlineTemp();
+    bool changeToAccessor(HITEM getter, HITEM setter);
 
     OutlineView* outlineView() const { return m_view; }
     OutputWindow* outputWindow() const { return m_output; }
@@ -75,6 +78,7 @@ private:
     bool askToSave();
     std::vector<HITEM> selectedItems() const;
     void editLibraryPath();
+    void chooseAccessors();
 
     OutlineModel* m_model;
     OutlineView* m_view;

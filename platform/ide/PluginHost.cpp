@@ -27,6 +27,8 @@ bool PluginHost::load(const QString& folder)
     }
     m_command = reinterpret_cast<ZvPluginCommandFn>(m_library.resolve(kZvPluginCommand));
     m_state = reinterpret_cast<ZvPluginCommandStateFn>(m_library.resolve(kZvPluginCommandState));
+    m_inlineTemp = reinterpret_cast<ZvPluginInlineTempFn>(m_library.resolve(kZvPluginInlineTemp));
+    m_changeToAccessor = reinterpret_cast<ZvPluginChangeToAccessorFn>(m_library.resolve(kZvPluginChangeToAccessor));
     if (!load()) {
         m_problem = "the Zavora explorer did not start";
         return false;
@@ -44,6 +46,8 @@ void PluginHost::unload()
     m_load = nullptr;
     m_command = nullptr;
     m_state = nullptr;
+    m_inlineTemp = nullptr;
+    m_changeToAccessor = nullptr;
 }
 
 } // namespace zv::ide

@@ -4,6 +4,7 @@
 #include <QLibrary>
 #include <QString>
 
+#include "contracts/OutlineKit.h"
 #include "platform/ide/PluginInterface.h"
 
 namespace zv::ide {
@@ -20,6 +21,12 @@ public:
     QString problem() const { return m_problem; }
     int command(const char* name) const { return m_command ? m_command(name) : 0; }
     int commandState(const char* name) const { return m_state ? m_state(name) : 0; }
+    bool hasRefactorings() const { return m_inlineTemp && m_changeToAccessor; }
+    bool inlineTemp() const { return m_inlineTemp && m_inlineTemp(); }
+    bool changeToAccessor(HITEM getter, HITEM setter) const
+    {
+        return m_changeToAccessor && m_changeToAccessor(getter, setter);
+    }
 
 private:
     QLibrary m_library;
@@ -28,6 +35,8 @@ private:
     ZvPluginUnloadFn m_unload = nullptr;
     ZvPluginCommandFn m_command = nullptr;
     ZvPluginCommandStateFn m_state = nullptr;
+    ZvPluginInlineTempFn m_inlineTemp = nullptr;
+    ZvPluginChangeToAccessorFn m_changeToAccessor = nullptr;
 };
 
 } // namespace zv::ide

@@ -1,4 +1,6 @@
 #pragma once
+#include <cstdint>
+
 // What the host application looks up by name in a plug-in library. The
 // host's main window is handed over through the kit (GetWindowOfApp gives
 // the address of its QMainWindow); keys reach the plug-in as ordinary key
@@ -11,11 +13,16 @@ using ZvPluginLoadFn = int (*)();
 // Before the host's QApplication ends: the plug-in lets go of everything
 // and writes its settings.
 using ZvPluginUnloadFn = void (*)();
-// Commands that have no key ("AutoMode", "ChangeToAccessor", "InlineTemp").
+// Commands that have no key ("AutoMode").
 // Nonzero when the plug-in acted.
 using ZvPluginCommandFn = int (*)(const char* command);
 // The state of such a command: bit 0 enabled, bit 1 checked.
 using ZvPluginCommandStateFn = int (*)(const char* command);
+// The two refactorings, on the symbol selected in the editor; the host has
+// chosen the accessor functions. Nonzero when done; a refusal is explained
+// by the plug-in in a message box.
+using ZvPluginInlineTempFn = int (*)();
+using ZvPluginChangeToAccessorFn = int (*)(std::uintptr_t getter, std::uintptr_t setter);
 
 }
 
@@ -23,3 +30,5 @@ inline constexpr const char* kZvPluginLoad = "ZvPluginLoad";
 inline constexpr const char* kZvPluginUnload = "ZvPluginUnload";
 inline constexpr const char* kZvPluginCommand = "ZvPluginCommand";
 inline constexpr const char* kZvPluginCommandState = "ZvPluginCommandState";
+inline constexpr const char* kZvPluginInlineTemp = "ZvPluginInlineTemp";
+inline constexpr const char* kZvPluginChangeToAccessor = "ZvPluginChangeToAccessor";

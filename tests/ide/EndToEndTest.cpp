@@ -135,6 +135,33 @@ TEST_F(EndToEndTest, ClosingTheWindowEndsThePlugInAndARestartFindsItsPreferences
     EXPECT_EQ(App().GetPreferences()->AutoDelay, 9);
 }
 
+TEST_F(EndToEndTest, RefactoringsFromTheMenuOnTheSelectedVariable)
+{
+    OpenInWindow("engine/references.apt");
+    MakeCurrent("Number: t");
+    // Outdated information is refused with a word why, and nothing changes.
+    EXPECT_FALSE(m_host->inlineTemp());
+    ASSERT_EQ(m_boxes.size(), 1u);
+    EXPECT_NE(m_boxes[0].find("Parse"), std::string::npos);
+    m_host->sendKey(Qt::ControlModifier);
+    MakeCurrent("Number: t");
+    ASSERT_TRUE(m_host->inlineTemp());
+    EXPECT_EQ(Find("Set y =  a * b + 1").GetTitle(0), "Set y =  a * b + 1");
+    EXPECT_TRUE(Explorer().isOutdated());
+    EXPECT_TRUE(m_host->isModified());
+
+    m_host->sendKey(Qt::ControlModifier);
+    MakeCurrent("Number: y");
+    EXPECT_FALSE(m_host->inlineTemp()) << "y is assigned twice";
+    EXPECT_NE(m_boxes.back().find("assigned exactly once"), std::string::npos) << m_boxes.back();
+    MakeCurrent("Number: n");
+    m_boxes.clear();
+    ASSERT_TRUE(m_host->changeToAccessor(Find("Function: Get").GetItem(), Find("Function: Put").GetItem()));
+    EXPECT_EQ(Find("Call Put(").GetTitle(0), "Call Put( 5)");
+    EXPECT_EQ(Find("Set x = Get()").GetTitle(0), "Set x = Get() + 1");
+    EXPECT_TRUE(m_boxes.empty());
+}
+
 // The executable itself, as `make run` uses it without a display.
 TEST(ZavoraProgram, ScreenshotOfTheSampleWithASymbolShown)
 {
