@@ -34,8 +34,9 @@ std::unique_ptr<IZvProgressPort> CHeadlessHostPorts::CreateProgress()
     return progress;
 }
 
-bool CHeadlessHostPorts::AskNewName(const std::string& oldName, std::string& newName)
+bool CHeadlessHostPorts::AskNewName(const std::string& oldName, std::string& newName, const NameCheck&)
 {
+    // No dialog to keep open: the engine checks the name after it.
     m_dialogCaptions.push_back("Rename " + oldName);
     if (m_newName.empty()) return false;
     newName = m_newName;

@@ -63,7 +63,7 @@ public:
     void SendEscapeToFocus() override { ++m_escapesSent; }
     void ActivateHostWindow() override {}
     std::unique_ptr<IZvProgressPort> CreateProgress() override;
-    bool AskNewName(const std::string& oldName, std::string& newName) override;
+    bool AskNewName(const std::string& oldName, std::string& newName, const NameCheck& check) override;
 
     // Tests press Esc after so many progress questions (-1: never).
     int m_escapeAfter = -1;

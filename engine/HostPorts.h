@@ -4,6 +4,7 @@
 // dialog, and the keyboard and window state of the host. The explorer
 // implements these with widgets; HeadlessPorts serves the command line and
 // the tests with the same behaviour and no display.
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -50,6 +51,9 @@ public:
     virtual void SendEscapeToFocus() = 0;
     virtual void ActivateHostWindow() = 0;
     virtual std::unique_ptr<IZvProgressPort> CreateProgress() = 0;
-    // The rename dialog: true for OK, with the new name.
-    virtual bool AskNewName(const std::string& oldName, std::string& newName) = 0;
+    // Why a new name cannot be taken; empty when it can.
+    using NameCheck = std::function<std::string(const std::string& newName)>;
+    // The rename dialog: true for OK, with the new name. A dialog runs the
+    // check itself and stays open on a refused name.
+    virtual bool AskNewName(const std::string& oldName, std::string& newName, const NameCheck& check) = 0;
 };

@@ -144,6 +144,8 @@ void CZavoraApp::FillSalSymbols()
     }
 }
 
+std::string CZavoraApp::getPath() const { return PluginFolder() + "/"; }
+
 int CZavoraApp::ExitInstance()
 {
     try {
@@ -488,13 +490,19 @@ void CZavoraApp::Rename(CReference* ref)
             if (ZvMessageBox(nullptr, text, "Zavora", ZvMB_OKCANCEL, ZvMB_ICONINFORMATION) != ZvIDOK) return;
         }
         std::string newName;
-        if (!m_hostPorts->AskNewName(GetName(item), newName)) return;
-        for (CGItem target : targets) {
-            const std::string why = CheckNewName(target, newName);
-            if (!why.empty()) {
-                ZvMessageBox(nullptr, why, "Zavora", ZvMB_OK, ZvMB_ICONEXCLAMATION);
-                return;
+        // The dialog refuses a name that any of the targets cannot take.
+        auto check = [&](const std::string& name) {
+            for (CGItem target : targets) {
+                const std::string why = CheckNewName(target, name);
+                if (!why.empty()) return why;
             }
+            return std::string();
+        };
+        if (!m_hostPorts->AskNewName(GetName(item), newName, check)) return;
+        const std::string why = check(newName);
+        if (!why.empty()) {
+            ZvMessageBox(nullptr, why, "Zavora", ZvMB_OK, ZvMB_ICONEXCLAMATION);
+            return;
         }
         if (targets.size() == 1) list->RenameSymbol(item.GetItem(), newName);
         else RenameAll(targets, newName);

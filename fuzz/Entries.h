@@ -181,13 +181,14 @@ inline HOUTLINE Context()
     return context;
 }
 
-// Every reference the parser reports must point into its item's text, or
-// (a negative position) stand for the whole item.
+// Every reference the parser reports must point into its item's text.
 class SpanCheck : public CParserNotificationInterface {
 public:
     void Symbol(CSalSymbol* symbol, CGItem& item, int position, int length, CSalSymbol*) override
     {
         ZVFUZZ_CHECK(symbol != nullptr);
+        // A negative position names the class in the keyword part of a typed
+        // declaration ("cStack: oPile"): it has no span in the text.
         if (position < 0) return;
         const std::string text = item.GetText();
         ZVFUZZ_CHECK(length >= 0);

@@ -34,6 +34,22 @@ bool StartsWithSql(std::string_view word)
            (word[2] == 'L' || word[2] == 'l');
 }
 
+// The progress window's category rows: 0 constants, 1 application message
+// handlers, 2 internal functions, 3 classes, 4 windows; -1 for the rest.
+int ProgressCategory(const CSalSymbol* symbol)
+{
+    if (!symbol || symbol->IsBuiltIn()) return -1;
+    switch (symbol->GetKind()) {
+    case SymbolKind::Constant: return 0;
+    case SymbolKind::Handler: return symbol->GetParentContext() ? -1 : 1;
+    case SymbolKind::Function:
+        return !symbol->GetParentContext() && !static_cast<const CFunction*>(symbol)->IsExternal() ? 2 : -1;
+    case SymbolKind::Class: return 3;
+    case SymbolKind::Window: return 4;
+    default: return -1;
+    }
+}
+
 } // namespace
 
 ParserImpl::ParserImpl(bool b, CSalScanner* scanner) : binds(b), m_scanner(scanner ? scanner : &m_ownScanner) {}
@@ -74,6 +90,7 @@ bool ParserImpl::Parse(CGApplication& app)
     for (const auto& missing : m_outline->missing)
         m_missingLibraries += (m_missingLibraries.empty() ? "" : ", ") + missing.name;
     m_unqualifiedExternal = app.GetAttribute(0xBA) == "No";
+    FindSpecialCalls();
 
     m_phase = "parsing";
     std::string text = "Parsing " + (m_outline->files.empty() ? std::string("outline") : m_outline->files[0].path);
@@ -104,6 +121,7 @@ void ParserImpl::Walk(const outline::Outline& o)
     };
     std::vector<Frame> stack{{o.root, nullptr}};
     std::size_t done = 0;
+    std::size_t declared[5] = {};
     Progress(0);
     while (!stack.empty()) {
         const Frame frame = stack.back();
@@ -114,6 +132,14 @@ void ParserImpl::Walk(const outline::Outline& o)
         if (!item.commented) {
             CSalSymbol* own = m_table->SymbolOfItem(o.ItemHandle(frame.index));
             if (own && IsCodeContext(own->GetKind())) context = own;
+            const int category = ProgressCategory(own);
+            if (category >= 0) {
+                // "<digit> <count>": the progress window counts the category up.
+                std::string text(1, static_cast<char>('0' + category));
+                text += ' ';
+                text += std::to_string(++declared[category]);
+                for (std::size_t r = 0; r < receivers.size(); ++r) receivers[r]->ParseText(text);
+            }
             ++stats.items;
             Process(frame.index, context);
         }
@@ -158,6 +184,8 @@ void ParserImpl::Process(std::int32_t index, CSalSymbol* context)
             break;
         }
     }
+    // An event handler of an ActiveX window is named by its event, not by a message.
+    if (type == OnMessage && m_table->HasOwnScope(m_table->SymbolOfItem(m_item.GetItem()))) return;
     m_scanner->Scan(m_text, m_tokens);
     int first = 0;
     if (type == UnknownStatement && m_tokens.size() >= 2 && m_tokens[0].kind == SalTok::Ident &&
@@ -331,17 +359,89 @@ ParserImpl::ExprInfo ParserImpl::ParseChain()
     return {r.symbol, IsVariableLike(r.symbol)};
 }
 
+void ParserImpl::FindSpecialCalls()
+{
+    struct Known {
+        const char* name;
+        SpecialCall call;
+    };
+    static const Known kKnown[] = {
+        {"SalModalDialog", {nullptr, 1, 3, 0, {0, 0}}},
+        {"SalCreateWindow", {nullptr, 1, 3, 0, {0, 0}}},
+        {"SalCreateWindowEx", {nullptr, 1, 8, 0, {0, 0}}},
+        {"SalTrackPopupMenu", {nullptr, 0, 0, 2, {0, 0}}},
+        {"SalReportPrint", {nullptr, 0, 0, 0, {3, 4}}},
+        {"SalReportPrintToFile", {nullptr, 0, 0, 0, {4, 5}}},
+        {"SalReportView", {nullptr, 0, 0, 0, {4, 5}}},
+        {"SalReportCreate", {nullptr, 0, 0, 0, {2, 3}}},
+    };
+    m_special.clear();
+    for (const Known& known : kKnown) {
+        const CSalSymbol* f = m_table->Find(m_table->ContextScope(), m_table->Names().Find(known.name));
+        if (!f) continue;
+        m_special.push_back(known.call);
+        m_special.back().function = f;
+    }
+}
+
+const ParserImpl::SpecialCall* ParserImpl::SpecialOf(const CFunction* function) const
+{
+    if (!function || !function->IsBuiltIn()) return nullptr;
+    for (const SpecialCall& call : m_special)
+        if (call.function == function) return &call;
+    return nullptr;
+}
+
+void ParserImpl::ResolveNamesInString(const SalToken& t, bool menu)
+{
+    const int end = t.unterminated ? t.pos + t.len : t.pos + t.len - 1;
+    int i = t.pos + 1;
+    while (i < end) {
+        const std::size_t len = IdentStartLen(m_text, static_cast<std::size_t>(i)) ? IdentLength(m_text, static_cast<std::size_t>(i)) : 0;
+        if (len == 0) {
+            ++i;
+            continue;
+        }
+        const int n = static_cast<int>(std::min<std::size_t>(len, static_cast<std::size_t>(end - i)));
+        CSalSymbol* s = m_resolver->Lookup(*m_chain, m_table->Names().Find(TokenText(i, n)));
+        const bool fits = s && (menu ? s->GetKind() == SymbolKind::NamedMenu
+                                     : (s->GetKind() == SymbolKind::Variable || s->GetKind() == SymbolKind::Window));
+        // Names unknown here belong to the report or the run time: nothing to report.
+        if (fits) Emit(s, i, n);
+        i += n;
+        if (menu) break;
+    }
+}
+
 void ParserImpl::ParseArgs(CFunction* function)
 {
     int number = 1;
+    const SpecialCall* special = SpecialOf(function);
+    CSalSymbol* window = nullptr;
     while (m_p < m_tokens.size() && !At(SalTok::RParen)) {
         const std::size_t before = m_p;
+        if (special && At(SalTok::String) && m_p + 1 < m_tokens.size() &&
+            (m_tokens[m_p + 1].kind == SalTok::Comma || m_tokens[m_p + 1].kind == SalTok::RParen)) {
+            if (number == special->menuArg) ResolveNamesInString(m_tokens[m_p], true);
+            if (number == special->nameListArgs[0] || number == special->nameListArgs[1])
+                ResolveNamesInString(m_tokens[m_p], false);
+        }
         const ExprInfo arg = ParseExpr();
         const bool whole = At(SalTok::Comma) || At(SalTok::RParen);
         if (function && whole && arg.plain && arg.symbol == m_last) {
             ++stats.paramAccesses;
             for (std::size_t i = 0; i < receivers.size(); ++i)
                 receivers[i]->FuncParamAccess(arg.symbol, function, m_item.GetItem(), number);
+        }
+        if (special && whole && number == special->windowArg && arg.symbol &&
+            arg.symbol->GetKind() == SymbolKind::Window && !arg.symbol->GetParentContext())
+            window = arg.symbol;
+        // Arguments for the window's own parameters: a Receive one is filled by the window.
+        if (window && whole && number >= special->firstWindowParam && arg.plain && arg.symbol == m_last) {
+            ++stats.paramAccesses;
+            for (std::size_t i = 0; i < receivers.size(); ++i)
+                receivers[i]->FuncParamAccess(arg.symbol, window, m_item.GetItem(),
+                                              number - special->firstWindowParam + 1);
         }
         if (At(SalTok::Comma)) {
             ++m_p;

@@ -41,6 +41,20 @@ private:
     ExprInfo ParseChain();
     void ParseList(SalTok close);
     void ParseArgs(CFunction* function);
+    void ResolveNamesInString(const SalToken& token, bool menu);
+
+    // Built-ins that take a window's parameters after their own arguments,
+    // or names in strings that they look up at run time.
+    struct SpecialCall {
+        const CSalSymbol* function = nullptr;
+        int windowArg = 0;          // the argument that names the window (from 1), 0: none
+        int firstWindowParam = 0;   // the argument passed to the window's first parameter
+        int menuArg = 0;            // a named menu given by name
+        int nameListArgs[2] = {0, 0};   // lists of variable names, "nTotal, sName"
+    };
+    void FindSpecialCalls();
+    const SpecialCall* SpecialOf(const CFunction* function) const;
+    std::vector<SpecialCall> m_special;
     void ParseString(const SalToken& token);
     void FlatResolve();
     void ResolveBind(const BindSpan& span);

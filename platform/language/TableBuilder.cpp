@@ -121,7 +121,9 @@ void TableBuilder::Walk(std::int32_t index, CSalSymbol* container)
         // An event handler of an ActiveX window declares its own parameters.
         for (std::int32_t c = item.firstChild; c >= 0; c = m_outline->items[c].next)
             if (IsUsable(m_outline->items[c]) && m_outline->items[c].type == Parameters) {
-                m_table.m_handlerScopes.insert(handler);
+                // Its path is a component of its parameters' paths.
+                if (m_table.m_handlerScopes.insert(handler).second)
+                    m_table.AddMember(ScopeFor(container), handler, m_table.m_names.Intern(handler->GetName()));
                 Declarations(c, handler, true, false);
             }
         return;

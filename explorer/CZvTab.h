@@ -1,0 +1,79 @@
+#pragma once
+// The explorer's tab view and its tabs. The references tab shows the pane
+// (or panes) that handle the current symbol's kind.
+#include <QLabel>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <vector>
+
+#include "contracts/OutlineKit.h"
+
+class CZvPane;
+class CZvTabView;
+class CZvPrefView;
+
+class CZvTab {
+public:
+    explicit CZvTab(CZvTabView* parent);
+    virtual ~CZvTab() = default;
+    virtual bool update();
+    virtual void clear();
+    virtual void itemDeleted(HITEM hItem);
+    virtual QWidget* page() = 0;
+    const std::vector<CZvPane*>& panes() const { return m_panes; }
+
+protected:
+    CZvTabView* m_parent;
+    std::vector<CZvPane*> m_panes;
+};
+
+class CZvRefTab : public CZvTab {
+public:
+    explicit CZvRefTab(CZvTabView* parent);
+    bool update() override;
+    QWidget* page() override { return m_stack; }
+    // The pane on show, or null while the placeholder says why nothing shows.
+    CZvPane* visiblePane() const;
+    QLabel* placeholder() const { return m_placeholder; }
+
+private:
+    QStackedWidget* m_stack;
+    QLabel* m_placeholder;
+};
+
+class CZvPrefTab : public CZvTab {
+public:
+    explicit CZvPrefTab(CZvTabView* parent);
+    QWidget* page() override;
+    CZvPrefView* view() const;
+};
+
+class CZvTabView : public QTabWidget {
+    Q_OBJECT
+public:
+    explicit CZvTabView(QWidget* parent = nullptr);
+    ~CZvTabView() override;
+    bool createTabs();
+    // Updates the visible tab, unless it already shows the current state.
+    bool update();
+    // Empties every tab, not only the visible one.
+    void clear();
+    void itemDeleted(HITEM hItem);
+    void selectTab(int index);
+    // Something the tabs show changed: each updates when it is next shown.
+    void invalidate();
+    CZvTab* tab(int index) const;
+    CZvRefTab* refTab() const { return m_refTab; }
+    CZvPrefTab* prefTab() const { return m_prefTab; }
+    bool isPrefTabVisible() const;
+    int updateCount() const { return m_updates; }
+
+private:
+    void onCurrentChanged(int index);
+
+    std::vector<CZvTab*> m_tabs;
+    std::vector<bool> m_stale;
+    CZvRefTab* m_refTab = nullptr;
+    CZvPrefTab* m_prefTab = nullptr;
+    int m_updates = 0;
+};
