@@ -35,7 +35,7 @@ std::string ProgramFile()
                        ".head 2 +  Internal Functions\r\n";
     for (int f = 0; f < kFunctions; ++f) {
         text += ".head 3 +  Function: Add" + std::to_string(f) + "\r\n.head 4 +  Actions\r\n";
-        for (int s = 0; s < kStatements; ++s) text += ".head 5 -  Set nTotal = nTotal + " + std::to_string(s) + "\r\n";
+        for (int s = 0; s < kStatements; ++s) text += ".head 5 -  Set nTotal = " + std::to_string(s) + "\r\n";
     }
     const std::string path = (std::filesystem::temp_directory_path() / "zavora-explorer-bench.apt").string();
     std::ofstream(path, std::ios::binary) << text;

@@ -116,10 +116,8 @@ QTreeWidgetItem* CZvListCtrl::addStatement(const CGItem& source, int image)
 void CZvListCtrl::onDoubleClick(QTreeWidgetItem* row)
 {
     try {
-        const HITEM hItem = zvrow::LiveItem(row);
-        if (!hItem) return;
-        CGItem item(zvrow::OutlineOf(row), hItem);
-        SelectInText(item, 0, item.GetName());
+        CGItem item = zvrow::LiveRowItem(row);
+        if (item.GetItem()) SelectInText(item, 0, item.GetName());
     } catch (...) {
         row->setData(0, zvrow::Item, QVariant::fromValue<qulonglong>(0));
     }
@@ -155,9 +153,8 @@ void CZvVarRefListCtrl::setSelectedItem(const CGItem* item)
 void CZvVarRefListCtrl::onDoubleClick(QTreeWidgetItem* row)
 {
     try {
-        const HITEM hItem = zvrow::LiveItem(row);
-        if (!hItem) return;
-        CGItem source(zvrow::OutlineOf(row), hItem);
+        CGItem source = zvrow::LiveRowItem(row);
+        if (!source.GetItem()) return;
         const int position = row->data(0, zvrow::Position).toInt();
         const int length = row->data(0, zvrow::Length).toInt();
         // The kit takes the span as start and end.
@@ -169,12 +166,9 @@ void CZvVarRefListCtrl::onDoubleClick(QTreeWidgetItem* row)
 
 void CZvVarRefListCtrl::onClick(QTreeWidgetItem* row)
 {
-    const HITEM hItem = zvrow::LiveItem(row);
-    if (!hItem) return;
-    if (auto* view = qobject_cast<CZvVarRefView*>(parentWidget())) {
-        const CGItem source(zvrow::OutlineOf(row), hItem);
-        view->itemSelected(&source);
-    }
+    const CGItem source = zvrow::LiveRowItem(row);
+    auto* view = qobject_cast<CZvVarRefView*>(parentWidget());
+    if (source.GetItem() && view) view->itemSelected(&source);
 }
 
 // ---- CZvVarUsageListCtrl --------------------------------------------------------
@@ -232,12 +226,9 @@ void CZvVarUsageListCtrl::selectItem(const CGItem* item)
 
 void CZvVarUsageListCtrl::onClick(QTreeWidgetItem* row)
 {
-    const HITEM hItem = zvrow::LiveItem(row);
-    if (!hItem) return;
-    if (auto* view = qobject_cast<CZvVarUsageView*>(parentWidget())) {
-        const CGItem parent(zvrow::OutlineOf(row), hItem);
-        view->parentSelected(&parent);
-    }
+    const CGItem parent = zvrow::LiveRowItem(row);
+    auto* view = qobject_cast<CZvVarUsageView*>(parentWidget());
+    if (parent.GetItem() && view) view->parentSelected(&parent);
 }
 
 // ---- views --------------------------------------------------------------------------
@@ -279,9 +270,13 @@ bool CZvClassDeclView::doUpdate()
     CXrefList* list = currentReferences(false);
     if (!list) return false;
     for (CReference* reference : list->GetReferences()) {
-        const CGItem& source = *reference->GetSource();
+        CGItem source = *reference->GetSource();
         const int type = source.GetItemType();
-        if (!IsStatement(type) && type != kBaseClass) m_list->addItem(source);
+        if (IsStatement(type) || type == kBaseClass) continue;
+        // A "Class:" line declares nothing itself: the row is the variable or window it belongs to.
+        CGItem owner;
+        if (type == ItemType::ObjectClass && source.GetParentItem(owner) && owner.GetItem()) source = owner;
+        m_list->addItem(source);
     }
     m_list->sizeColumns();
     return true;

@@ -103,6 +103,10 @@ bool CZvMainFrame::createToolbar()
         m_toolBar->setMovable(false);
         m_toolBar->setFloatable(false);
         m_toolBar->setIconSize(QSize(16, 16));
+        // Narrow enough for the bar's collapsed 30-pixel strip.
+        m_toolBar->setContentsMargins(0, 0, 0, 0);
+        m_toolBar->setStyleSheet("QToolBar { padding: 1px; spacing: 2px; border: none; } "
+                                 "QToolButton { padding: 2px; }");
         m_toolBar->setContextMenuPolicy(Qt::PreventContextMenu);
         addToolBar(Qt::RightToolBarArea, m_toolBar);
         m_menu = new QMenu(tr("Zavora"), this);
@@ -176,7 +180,7 @@ bool CZvMainFrame::createTabs()
 
 bool CZvMainFrame::OnCommand(int id)
 {
-    try {
+    ZV_TRY
         CZavoraApp& app = CZavoraApp::Instance();
         // One parse at a time: what would start another waits for this one to end.
         if (app.IsParsing()) return true;
@@ -190,14 +194,7 @@ bool CZvMainFrame::OnCommand(int id)
         case ID_GOTODECL: gotoDeclaration(); break;
         default: break;
         }
-    } catch (Assertion* e) {
-        e->Report("CZvMainFrame::OnCommand");
-        e->Delete();
-    } catch (...) {
-        UnknownError* e = new UnknownError(__FILE__, __LINE__, "CZvMainFrame::OnCommand");
-        e->Report("CZvMainFrame::OnCommand");
-        e->Delete();
-    }
+    ZV_CATCH_OUTER("CZvMainFrame::OnCommand")
     return true;
 }
 

@@ -196,6 +196,15 @@ bool CZvDockWindow::setExpanded(bool bOn)
         if (s.bExpanded || !bar->isVisible()) s.remembered = bar->isVisible() ? bar->size() : s.remembered;
         size = QSize(kCollapsedWidth, 0);
     }
+    // The strip shows the toolbar only: the title and its buttons would not fit in it.
+    if (bOn) {
+        if (QWidget* empty = bar->titleBarWidget()) {
+            bar->setTitleBarWidget(nullptr);
+            delete empty;
+        }
+    } else if (!bar->titleBarWidget()) {
+        bar->setTitleBarWidget(new QWidget(bar));
+    }
     applySize(size);
     s.bExpanded = bOn;
     return true;
@@ -214,7 +223,7 @@ void CZvDockWindow::savePlacement()
     QPoint point(100, 100);
     if (bar->isFloating()) {
         id = 0;
-        point = bar->frameGeometry().topLeft();
+        point = bar->pos();  // where move() puts it back
         size = bar->size();
     }
     ZvRegManager reg;

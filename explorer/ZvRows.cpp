@@ -22,6 +22,12 @@ HITEM LiveItem(QTreeWidgetItem* row)
     return 0;
 }
 
+CGItem LiveRowItem(QTreeWidgetItem* row)
+{
+    const HITEM hItem = LiveItem(row);
+    return CGItem(hItem ? OutlineOf(row) : 0, hItem);
+}
+
 CGItem UsageParent(const CGItem& item)
 {
     const CGItem parent = GetDeclaringParent(item);

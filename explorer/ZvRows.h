@@ -30,6 +30,8 @@ HOUTLINE OutlineOf(const QTreeWidgetItem* row);
 void SetItem(QTreeWidgetItem* row, HOUTLINE hOutline, HITEM hItem);
 // The row's item when it still exists; otherwise the row is made inert and 0 comes back.
 HITEM LiveItem(QTreeWidgetItem* row);
+// The same as an outline item (handle 0 when gone).
+CGItem LiveRowItem(QTreeWidgetItem* row);
 // Where a use counts: its declaring parent, or the item itself when it has
 // none (a bind in a constant).
 CGItem UsageParent(const CGItem& item);

@@ -96,7 +96,7 @@ void CZvTree::emptyTree() { QTreeWidget::clear(); }
 
 void CZvTree::onItemExpanded(QTreeWidgetItem* entry)
 {
-    try {
+    ZV_TRY
         if (entry->data(0, zvrow::Loaded).toBool()) return;
         const HITEM hItem = zvrow::LiveItem(entry);
         if (!hItem) {
@@ -106,14 +106,7 @@ void CZvTree::onItemExpanded(QTreeWidgetItem* entry)
             return;
         }
         loadItem(hItem, entry);
-    } catch (Assertion* e) {
-        e->Report("CZvTree::OnItemexpanding");
-        e->Delete();
-    } catch (...) {
-        UnknownError* e = new UnknownError(__FILE__, __LINE__, "CZvTree::OnItemexpanding");
-        e->Report("CZvTree::OnItemexpanding");
-        e->Delete();
-    }
+    ZV_CATCH_OUTER("CZvTree::OnItemexpanding")
 }
 
 void CZvTree::onSelectionChanged()
@@ -122,10 +115,8 @@ void CZvTree::onSelectionChanged()
     if (selected.isEmpty()) return;
     QTreeWidgetItem* entry = selected.first();
     try {
-        const HITEM hItem = zvrow::LiveItem(entry);
-        if (!hItem) return;
-        CGItem item(zvrow::OutlineOf(entry), hItem);
-        SelectInText(item, 0, item.GetName());
+        CGItem item = zvrow::LiveRowItem(entry);
+        if (item.GetItem()) SelectInText(item, 0, item.GetName());
     } catch (...) {
         entry->setData(0, zvrow::Item, QVariant::fromValue<qulonglong>(0));
     }

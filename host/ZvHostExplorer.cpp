@@ -130,7 +130,7 @@ void CZvWidgetHostPorts::ActivateHostWindow()
     if (QMainWindow* window = ZvHostMainWindow()) window->activateWindow();
 }
 
-bool CZvWidgetHostPorts::AskNewName(const std::string& oldName, std::string& newName)
+bool CZvWidgetHostPorts::AskNewName(const std::string& oldName, std::string& newName, const NameCheck&)
 {
     if (RenameHandler()) return RenameHandler()(oldName, newName);
     bool ok = false;

@@ -56,7 +56,7 @@ private:
 class CZvWidgetHostPorts : public CHeadlessHostPorts {
 public:
     void ActivateHostWindow() override;
-    bool AskNewName(const std::string& oldName, std::string& newName) override;
+    bool AskNewName(const std::string& oldName, std::string& newName, const NameCheck& check) override;
 };
 
 // The rename dialog's seam: a handler answers in place of the dialog (true

@@ -86,9 +86,15 @@ bool ParserImpl::Parse(CGApplication& app)
     }
     m_table = table->GetTable();
     m_resolver = std::make_unique<Resolver>(*m_table);
+    unresolved.clear();
     m_missingLibraries.clear();
-    for (const auto& missing : m_outline->missing)
-        m_missingLibraries += (m_missingLibraries.empty() ? "" : ", ") + missing.name;
+    std::string refused;
+    for (const auto& missing : m_outline->missing) {
+        std::string& list = missing.reason.empty() ? m_missingLibraries : refused;
+        list += (list.empty() ? "" : ", ") + missing.name;
+    }
+    if (!m_missingLibraries.empty()) m_missingLibraries = "libraries not found: " + m_missingLibraries;
+    if (!refused.empty()) m_missingLibraries += (m_missingLibraries.empty() ? "" : "; ") + ("libraries refused: " + refused);
     m_unqualifiedExternal = app.GetAttribute(0xBA) == "No";
     FindSpecialCalls();
 
@@ -96,6 +102,7 @@ bool ParserImpl::Parse(CGApplication& app)
     std::string text = "Parsing " + (m_outline->files.empty() ? std::string("outline") : m_outline->files[0].path);
     for (std::size_t i = 0; i < receivers.size(); ++i) receivers[i]->ParseText(text);
     Walk(*m_outline);
+    stats.itemsInTree = m_total;
     Progress(m_total);
     m_phase = "done";
     m_index = -1;
@@ -472,7 +479,7 @@ Resolved ParserImpl::ResolveMember(const Resolved& of, int ofPos, int pos, int l
 {
     CSalSymbol* s = m_resolver->Member(of, m_table->Names().Find(TokenText(pos, len)));
     if (!s) {
-        ReportUnresolved(TokenText(ofPos, pos + len - ofPos));
+        ReportUnresolved(TokenText(ofPos, pos + len - ofPos), m_table->UnknownClassOf(of.symbol));
         return {};
     }
     Emit(s, pos, len);
@@ -563,7 +570,7 @@ void ParserImpl::Emit(CSalSymbol* symbol, int pos, int len)
     for (std::size_t i = 0; i < receivers.size(); ++i) receivers[i]->Symbol(symbol, m_item, pos, len, m_context);
 }
 
-void ParserImpl::ReportUnresolved(std::string_view name)
+void ParserImpl::ReportUnresolved(std::string_view name, const std::string* unknownClass)
 {
     std::string text = "Unresolved symbol '" + std::string(name) + "'";
     if (m_context) {
@@ -571,23 +578,40 @@ void ParserImpl::ReportUnresolved(std::string_view name)
         const std::string path = m_outline->IsAlive(at) ? NamePath(*m_outline, at) : std::string();
         if (!path.empty()) text += " in " + path;
     }
-    if (m_unqualifiedExternal) {
+    CSalUnresolved::Cause cause = CSalUnresolved::Cause::Unexplained;
+    std::string detail;
+    if (unknownClass) {
+        cause = CSalUnresolved::Cause::UnknownClass;
+        detail = *unknownClass;
+        text += " (class " + *unknownClass + " is declared nowhere in what was loaded)";
+    } else if (m_unqualifiedExternal) {
         const std::string_view first = name.substr(0, name.find('.'));
         for (const CSalSymbol* s : m_table->Declarations(m_table->Names().Find(first)))
             if (s->GetKind() == SymbolKind::Window && s->GetParentContext()) {
+                cause = CSalUnresolved::Cause::UnqualifiedExternal;
                 text += " (Fully Qualified External References is off: a child window of another window "
                         "cannot be resolved)";
                 break;
             }
     }
-    if (!m_missingLibraries.empty()) text += " (libraries not found: " + m_missingLibraries + ")";
-    ++stats.unresolvedSymbols;
-    for (std::size_t i = 0; i < receivers.size(); ++i) receivers[i]->unresolvedSymbol(text, &m_item);
+    if (!m_missingLibraries.empty()) {
+        text += " (" + m_missingLibraries + ")";
+        if (cause == CSalUnresolved::Cause::Unexplained) cause = CSalUnresolved::Cause::MissingLibrary;
+        detail += (detail.empty() ? "" : "; ") + m_missingLibraries;
+    }
+    Record(cause, name, std::move(detail), text);
 }
 
 void ParserImpl::ReportProblem(const std::string& text)
 {
+    Record(CSalUnresolved::Cause::Problem, {}, {}, text);
+}
+
+void ParserImpl::Record(CSalUnresolved::Cause cause, std::string_view name, std::string detail,
+                        const std::string& text)
+{
     ++stats.unresolvedSymbols;
+    unresolved.push_back({cause, std::string(name), std::move(detail), text, m_item.GetItem()});
     for (std::size_t i = 0; i < receivers.size(); ++i) receivers[i]->unresolvedSymbol(text, &m_item);
 }
 
@@ -619,3 +643,4 @@ bool CSalParser::GetBinds() const { return m_impl->binds; }
 bool CSalParser::Parse(CGApplication& app) { return m_impl->Parse(app); }
 std::string CSalParser::GetInfo() const { return m_impl->Info(); }
 const CSalParseStats& CSalParser::GetStats() const { return m_impl->stats; }
+const std::vector<CSalUnresolved>& CSalParser::GetUnresolved() const { return m_impl->unresolved; }

@@ -573,6 +573,8 @@ bool IsSymbol(const CGItem& item)
 
 void ClearErrorLog() { zv::host::HostState::Get().ClearOutput(); }
 
+void SetContextOutline(HOUTLINE hContext) { zv::host::HostState::Get().contextOutline = hContext; }
+
 bool ReportError(const std::string& where, const std::string& text, int /*flags*/)
 {
     zv::host::HostState::Get().AddOutput({where.empty() ? text : where + ": " + text, 0, 0, true});

@@ -76,11 +76,13 @@ protected:
     void MakeWindows()
     {
         m_host = std::make_unique<QMainWindow>();
+        m_host->setCentralWidget(new QWidget());  // the host's own editor
         m_host->resize(900, 700);
         m_host->show();
         m_frame = new CZvMainFrame(m_host.get());
-        if (m_frame->dockWindow() && m_frame->dockWindow()->hasBar()) m_frame->dockWindow()->SetClientWindow(m_frame);
-        else m_host->setCentralWidget(m_frame);
+        ASSERT_TRUE(m_frame->dockWindow() && m_frame->dockWindow()->hasBar()) << "libzelbar41.so beside the plug-in";
+        m_frame->dockWindow()->SetClientWindow(m_frame);
+        m_frame->dockWindow()->setExpanded(true);
         AnswerBoxes(ZvIDYES);
         QApplication::processEvents();
     }

@@ -1,7 +1,9 @@
 // The frame's toolbar, status bar, icons and outdated state; the
 // preferences tab; the help window; auto mode.
 #include <QCheckBox>
+#include <QDockWidget>
 #include <QMenu>
+#include <QStyle>
 #include <QStatusBar>
 #include <QTest>
 #include <QTextBrowser>
@@ -189,6 +191,27 @@ TEST_F(ExplorerTest, TheFrameIsTheEnginesPortOnlyWhileItExists)
     EXPECT_NE(&Engine().GetExplorer(), nullptr);
     EXPECT_EQ(dynamic_cast<CZvMainFrame*>(&Engine().GetExplorer()), nullptr);
     MakeWindows();
+}
+
+} // namespace zvtest
+
+namespace zvtest {
+
+TEST_F(ExplorerTest, CollapsedBarIsAStripThatStillShowsTheToolbar)
+{
+    CZvDockWindow* dock = m_frame->dockWindow();
+    ASSERT_TRUE(dock && dock->hasBar());
+    QDockWidget* bar = dock->GetControlBarWindow();
+    if (dock->isExpanded()) m_frame->OnCommand(CZvMainFrame::ID_EXPAND);
+    QApplication::processEvents();
+    EXPECT_FALSE(dock->isExpanded());
+    EXPECT_LE(bar->width(), CZvDockWindow::kCollapsedWidth);
+    EXPECT_TRUE(m_frame->toolBar()->isVisible());
+    EXPECT_GE(m_frame->toolBar()->geometry().right(), m_frame->width() - 1 - m_frame->toolBar()->width());
+    m_frame->OnCommand(CZvMainFrame::ID_EXPAND);
+    QApplication::processEvents();
+    EXPECT_TRUE(dock->isExpanded());
+    EXPECT_EQ(bar->width(), 300);
 }
 
 } // namespace zvtest

@@ -54,8 +54,8 @@ protected:
 
 TEST_F(Screenshots, Class)
 {
-    ShowRefs("cStockDoc");
-    ExpandTop(ViewOf<CZvSubClassView>(VisiblePane<CZvClassPane>(), 1)->tree());
+    ShowRefs("cCountedShelf");
+    ExpandTop(ViewOf<CBaseClassView>(VisiblePane<CZvClassPane>(), 0)->tree());
     Shoot("class");
 }
 

@@ -47,6 +47,57 @@ TEST_F(RealClasses, AnInheritedChildTakesTheClassOfTheChildItInherits)
     EXPECT_NE(std::find(uses.begin(), uses.end(), "frmOrders::picPages|cPagedForm|cPagedForm"), uses.end());
 }
 
+TEST_F(LanguageTest, AnInheritedChildOfAnInheritedChildIsFollowedToItsClass)
+{
+    // frmQuick's picPages is cOrderForm's child 2, itself cPagedForm's child 1: a cTabPicture.
+    LoadText(R"(
+Application Description: t
+  Global Declarations
+    Class Definitions
+      Picture Class: cTabPicture
+        Functions
+          Function: SetLabel
+            Actions
+              Return 1
+      Form Window Class: cPagedForm
+        Contents
+          Picture: picPages
+            Class Child Ref Key: 0
+            Class ChildKey: 1
+            Class: cTabPicture
+      Form Window Class: cOrderForm
+        Derived From
+          Class: cPagedForm
+        Contents
+          Picture: picPages
+            Class Child Ref Key: 1
+            Class ChildKey: 2
+            Class: cPagedForm
+  Form Window: frmQuick
+    Class: cOrderForm
+    Contents
+      Picture: picPages
+        Class Child Ref Key: 2
+        Class ChildKey: 0
+        Class: cOrderForm
+    Message Actions
+      On SAM_Create
+        Call picPages.SetLabel(  )
+  Form Window: frmBroken
+    Contents
+      Picture: picPages
+        Class Child Ref Key: 7
+        Class ChildKey: 0
+        Class: cOrderForm
+)");
+    for (const auto& u : rec.unresolved) ADD_FAILURE() << u.first;
+    EXPECT_EQ(Sym("cOrderForm::picPages")->GetObjectClass(), Sym("cTabPicture"));
+    EXPECT_EQ(Sym("frmQuick::picPages")->GetObjectClass(), Sym("cTabPicture"));
+    EXPECT_EQ(Uses(Sym("cTabPicture::SetLabel")).size(), 1u);
+    // A key that no child of the class has leaves the child without a class.
+    EXPECT_EQ(Sym("frmBroken::picPages")->GetObjectClass(), nullptr);
+}
+
 TEST_F(RealClasses, ClassReferencesCarryTheSpanOfTheNameOnTheirOwnLine)
 {
     int seen = 0;
@@ -156,7 +207,8 @@ TEST_P(AccentedNames, ResolveWholeAndWithoutRegardToCase)
     EXPECT_EQ(Uses(Sym("cCatalogue::AddEntry::psÉlément")).size(), 1u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Encodings, AccentedNames, ::testing::Values("accents-cp1252.apt", "accents-utf8.apt"));
+INSTANTIATE_TEST_SUITE_P(Encodings, AccentedNames, ::testing::Values("accents-cp1252.apt", "accents-utf8.apt",
+                                                                  "accents-utf16.apt"));
 
 TEST(AccentedLetters, TheKitAndTheScannerAgreeOnThem)
 {
