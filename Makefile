@@ -58,7 +58,7 @@ fuzz: fuzz-deps
 	@status=0; for t in $(FUZZ_TARGETS); do \
 	  mkdir -p $(FUZZ_BUILD)/corpus/$$t $(FUZZ_BUILD)/findings; \
 	  echo "== fuzz_$$t, $(FUZZ_SECONDS) s"; \
-	  $(FUZZ_BUILD)/fuzz_$$t $(FUZZ_BUILD)/corpus/$$t $(FUZZ_BUILD)/seeds/$$t \
+	  ZVFUZZ_CONTEXT=$(FUZZ_BUILD)/seeds/context.apl $(FUZZ_BUILD)/fuzz_$$t $(FUZZ_BUILD)/corpus/$$t $(FUZZ_BUILD)/seeds/$$t \
 	    -dict=fuzz/sal.dict -max_total_time=$(FUZZ_SECONDS) -max_len=$(FUZZ_MAX_LEN) \
 	    -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
 	    -artifact_prefix=$(FUZZ_BUILD)/findings/$$t- || status=1; \
