@@ -34,6 +34,13 @@ const Workspace& Program()
         w.dir = (std::filesystem::temp_directory_path() / "zavora-lsp-bench").string();
         std::filesystem::create_directories(w.dir);
         w.text = zavora::bench::GenerateSalProgram(kBytes, 7).text;
+        // A variable with 2,000 references, all in one function.
+        const std::string variables = ".head 2 +  Variables\r\n";
+        w.text.insert(w.text.find(variables) + variables.size(), ".head 3 -  Number: gnHot\r\n");
+        std::string hot = ".head 3 +  Function: HotSpot\r\n.head 4 +  Actions\r\n";
+        for (int i = 0; i < 1000; ++i) hot += ".head 5 -  Set gnHot = gnHot + 1\r\n";
+        const std::string functions = ".head 2 +  Internal Functions\r\n";
+        w.text.insert(w.text.find(functions) + functions.size(), hot);
         w.path = w.dir + "/program.apt";
         std::ofstream(w.path, std::ios::binary) << w.text;
     }
@@ -100,23 +107,21 @@ void BM_LspReferencesOfTheMostUsedSymbol(benchmark::State& state)
 {
     Editor editor;
     editor.Open();
-    // The program symbol with the most references, asked from its declaration.
-    CXrefList* most = nullptr;
-    for (const auto& [h, list] : CZavoraApp::Instance().GetStore()->GetProgramReferences())
-        if (list && (!most || list->GetReferences().size() > most->GetReferences().size())) most = list;
-    const CGItem* symbol = most->GetSymbol();
-    const std::string line = symbol->GetTitle(0);
-    const std::string name = symbol->GetName();
-    const int column = zv::lsp::Utf16Column(line, line.find(name)) + 11;  // behind ".head N -  "
+    const auto [line, column] = [] {
+        const zv::lsp::LineTable lines{std::string_view(Program().text)};
+        for (std::size_t i = 0; i < lines.Count(); ++i)
+            if (lines.Line(i) == ".head 3 -  Number: gnHot") return std::make_pair(static_cast<int>(i), 19);
+        return std::make_pair(0, 0);
+    }();
     const json params = {{"textDocument", {{"uri", zv::lsp::UriFromPath(Program().path)}}},
-                         {"position", {{"line", symbol->GetLineNumber() - 1}, {"character", column}}},
+                         {"position", {{"line", line}, {"character", column}}},
                          {"context", {{"includeDeclaration", true}}}};
     std::size_t answered = 0;
     for (auto _ : state) {
         editor.Send("textDocument/references", params);
         answered = editor.out.str().size();
     }
-    state.counters["references"] = static_cast<double>(most->GetReferences().size());
+    state.counters["references"] = static_cast<double>(json::parse(editor.out.str().substr(editor.out.str().find('{')))["result"].size());
     state.counters["answer_bytes"] = static_cast<double>(answered);
 }
 
@@ -142,13 +147,12 @@ void ChangeBenchmark(benchmark::State& state, const std::string& from, const std
 
 void BM_LspChangeInsideAFunctionBody(benchmark::State& state)
 {
-    // A statement of an Actions section gets one more term.
-    ChangeBenchmark(state, ".head 5 -  Set ", ".head 5 -  Set n = n + 1\r\n.head 5 -  Set ");
+    ChangeBenchmark(state, ".head 5 -  Set gnHot = gnHot + 1", ".head 5 -  Set gnHot = gnHot + 2");
 }
 
 void BM_LspChangeOfADeclaration(benchmark::State& state)
 {
-    ChangeBenchmark(state, ".head 3 -  Number: ", ".head 3 -  Number: nAdded\r\n.head 3 -  Number: ");
+    ChangeBenchmark(state, ".head 3 -  Number: gnHot", ".head 3 -  Number: gnHot\r\n.head 3 -  Number: gnCold");
 }
 
 void BM_LspMemoryOfTheOpenProgram(benchmark::State& state)

@@ -65,11 +65,15 @@ int RunOutlineCommand(const std::vector<std::string>& args)
                         f.eolByLine.empty() ? (f.crlf ? "CR LF" : "LF") : "mixed");
             std::printf("items: %zu (%zu of the program, %zu of libraries)\n", items, own, items - own);
             std::printf("depth: %d\n", maxDepth);
-            std::printf("libraries: %zu found, %zu missing\n", o.files.size() - 1, o.missing.size());
+            std::size_t found = 0, refused = 0;
+            for (std::size_t k = 1; k < o.files.size(); ++k) (o.files[k].refused ? refused : found) += 1;
+            std::printf("libraries: %zu found, %zu missing, %zu refused\n", found, o.missing.size() - refused,
+                        refused);
             for (std::size_t k = 1; k < o.files.size(); ++k)
-                std::printf("  found   %s\n", o.files[k].path.c_str());
+                if (!o.files[k].refused) std::printf("  found   %s\n", o.files[k].path.c_str());
             for (const auto& m : o.missing)
-                std::printf("  missing %s (included at %s)\n", m.name.c_str(), m.includedFrom.c_str());
+                std::printf("  %s %s (included at %s)\n", m.reason.empty() ? "missing" : "refused", m.name.c_str(),
+                            m.includedFrom.c_str());
             std::printf("item types:\n");
             std::vector<std::pair<std::size_t, int>> rows;
             for (const auto& [type, count] : histogram) rows.push_back({count, type});

@@ -2,6 +2,7 @@
 // printing what was found and how long each phase took.
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -45,21 +46,41 @@ std::string JsonString(const std::string& text)
     return out + "\"";
 }
 
-struct Unresolved {
-    std::string text;
+const char* CauseName(CSalUnresolved::Cause cause)
+{
+    switch (cause) {
+    case CSalUnresolved::Cause::UnknownClass: return "unknown-class";
+    case CSalUnresolved::Cause::MissingLibrary: return "missing-library";
+    case CSalUnresolved::Cause::UnqualifiedExternal: return "unqualified-external";
+    case CSalUnresolved::Cause::Problem: return "unreadable";
+    case CSalUnresolved::Cause::Unexplained: break;
+    }
+    return "unexplained";
+}
+
+struct Bind {
+    std::string name;
+    std::string item;   // the first line of the item that holds it
     std::string file;
     int line;
+    int position;
+    int length;
 };
 
-// Counts what the parser reports and keeps the unresolved names.
-class Counter : public CParserNotificationInterface {
+// Keeps the unresolved binds, with the line where each name stands.
+class BindCollector : public CParserNotificationInterface {
 public:
-    std::vector<Unresolved> unresolved;
+    std::vector<Bind> binds;
 
-    void unresolvedSymbol(std::string text, CGItem* item) override
+    void UnresolvedBind(CGItem& item, int position, int length) override
     {
-        unresolved.push_back({std::move(text), item ? item->GetFileName() : std::string(),
-                              item ? item->GetLineNumber() : 0});
+        const std::string text = item.GetText();
+        const auto at = static_cast<std::size_t>(std::max(0, position));
+        const std::string before = text.substr(0, std::min(at, text.size()));
+        const int line = item.GetLineNumber() + static_cast<int>(std::count(before.begin(), before.end(), '\n'));
+        const std::string title = item.GetTitle(0);
+        binds.push_back({at < text.size() ? text.substr(at, static_cast<std::size_t>(std::max(0, length))) : "",
+                         title.substr(0, title.find('\n')), item.GetFileName(), line, position, length});
     }
 };
 
@@ -86,8 +107,8 @@ int RunParseCommand(const std::vector<std::string>& args)
         const double loadMs = MillisecondsSince(start);
         for (const auto& w : program.warnings) std::fprintf(stderr, "warning: %s\n", w.c_str());
         for (const auto& m : program.missing)
-            std::fprintf(stderr, "warning: library not found: %s (included at %s)\n", m.name.c_str(),
-                         m.includedFrom.c_str());
+            std::fprintf(stderr, "warning: library %s: %s (included at %s)\n", m.reason.empty() ? "not found" : "refused",
+                         m.name.c_str(), m.includedFrom.c_str());
 
         start = Clock::now();
         CApplication* table = CApplication::Instance(program.Handle(), context.Handle());
@@ -95,8 +116,8 @@ int RunParseCommand(const std::vector<std::string>& args)
         const double tableMs = MillisecondsSince(start);
 
         CSalParser parser(true, nullptr);
-        Counter counter;
-        parser.AddNotifcationInterface(&counter);
+        BindCollector collector;
+        parser.AddNotifcationInterface(&collector);
         CGApplication app(program.Handle());
         start = Clock::now();
         try {
@@ -107,38 +128,77 @@ int RunParseCommand(const std::vector<std::string>& args)
         }
         const double parseMs = MillisecondsSince(start);
         const CSalParseStats& s = parser.GetStats();
+        const std::vector<CSalUnresolved>& unresolved = parser.GetUnresolved();
+        constexpr int kCauses = 5;
+        std::size_t byCause[kCauses] = {};
+        for (const CSalUnresolved& u : unresolved) ++byCause[static_cast<int>(u.cause)];
+        auto locate = [](const CSalUnresolved& u) {
+            const CGItem item(0, u.item);
+            return std::make_pair(item.GetFileName(), item.GetLineNumber());
+        };
+        const bool list = options.Has("--unresolved");
 
         if (options.json) {
-            std::printf("{\"file\": %s, \"items\": %zu, \"statements\": %zu, \"symbols\": %zu, "
+            std::printf("{\"file\": %s, \"itemsInTree\": %zu, \"items\": %zu, \"statements\": %zu, \"symbols\": %zu, "
                         "\"references\": %zu, \"unresolvedSymbols\": %zu, \"unresolvedBinds\": %zu, "
-                        "\"paramAccesses\": %zu, \"missingLibraries\": %zu,\n \"ms\": {\"context\": %.1f, "
-                        "\"load\": %.1f, \"symbolTable\": %.1f, \"parse\": %.1f}",
-                        JsonString(options.file).c_str(), s.items, s.statements, table->GetSymbolCount(),
-                        s.references, s.unresolvedSymbols, s.unresolvedBinds, s.paramAccesses,
-                        program.missing.size(), contextMs, loadMs, tableMs, parseMs);
-            if (options.Has("--unresolved")) {
+                        "\"paramAccesses\": %zu, \"missingLibraries\": %zu,\n \"causes\": {",
+                        JsonString(options.file).c_str(), s.itemsInTree, s.items, s.statements,
+                        table->GetSymbolCount(), s.references, s.unresolvedSymbols, s.unresolvedBinds,
+                        s.paramAccesses, program.missing.size());
+            for (int c = 0; c < kCauses; ++c)
+                std::printf("%s\"%s\": %zu", c ? ", " : "", CauseName(static_cast<CSalUnresolved::Cause>(c)), byCause[c]);
+            std::printf("},\n \"ms\": {\"context\": %.1f, \"load\": %.1f, \"symbolTable\": %.1f, \"parse\": %.1f}",
+                        contextMs, loadMs, tableMs, parseMs);
+            if (list) {
                 std::printf(",\n \"unresolved\": [");
-                for (std::size_t i = 0; i < counter.unresolved.size(); ++i) {
-                    const Unresolved& u = counter.unresolved[i];
-                    std::printf("%s\n  {\"text\": %s, \"file\": %s, \"line\": %d}", i ? "," : "",
-                                JsonString(u.text).c_str(), JsonString(u.file).c_str(), u.line);
+                for (std::size_t i = 0; i < unresolved.size(); ++i) {
+                    const CSalUnresolved& u = unresolved[i];
+                    const auto [file, line] = locate(u);
+                    std::printf("%s\n  {\"text\": %s, \"name\": %s, \"cause\": \"%s\", \"detail\": %s, \"file\": %s, "
+                                "\"line\": %d}",
+                                i ? "," : "", JsonString(u.text).c_str(), JsonString(u.name).c_str(),
+                                CauseName(u.cause), JsonString(u.detail).c_str(), JsonString(file).c_str(), line);
+                }
+                std::printf("],\n \"binds\": [");
+                for (std::size_t i = 0; i < collector.binds.size(); ++i) {
+                    const Bind& b = collector.binds[i];
+                    std::printf("%s\n  {\"name\": %s, \"item\": %s, \"file\": %s, \"line\": %d, \"position\": %d, "
+                                "\"length\": %d}",
+                                i ? "," : "", JsonString(b.name).c_str(), JsonString(b.item).c_str(),
+                                JsonString(b.file).c_str(), b.line, b.position, b.length);
                 }
                 std::printf("]");
             }
             std::printf("}\n");
         } else {
             std::printf("file: %s\n", options.file.c_str());
-            std::printf("items: %zu (%zu statements)\n", s.items, s.statements);
+            std::printf("items: %zu in the tree (%zu outside comments, %zu statements)\n", s.itemsInTree, s.items,
+                        s.statements);
             std::printf("symbols: %zu\n", table->GetSymbolCount());
             std::printf("references: %zu (%zu parameter accesses)\n", s.references, s.paramAccesses);
-            std::printf("unresolved symbols: %zu\n", s.unresolvedSymbols);
-            std::printf("unresolved binds: %zu\n", s.unresolvedBinds);
+            std::printf("unresolved symbols: %zu", s.unresolvedSymbols);
+            if (s.unresolvedSymbols) {
+                const char* sep = " (";
+                for (int c = 0; c < kCauses; ++c)
+                    if (byCause[c]) {
+                        std::printf("%s%zu %s", sep, byCause[c], CauseName(static_cast<CSalUnresolved::Cause>(c)));
+                        sep = ", ";
+                    }
+                std::printf(")");
+            }
+            std::printf("\nunresolved binds: %zu\n", s.unresolvedBinds);
             std::printf("missing libraries: %zu\n", program.missing.size());
             std::printf("time: context %.1f ms, load %.1f ms, symbol table %.1f ms, parse %.1f ms\n", contextMs,
                         loadMs, tableMs, parseMs);
-            if (options.Has("--unresolved"))
-                for (const Unresolved& u : counter.unresolved)
-                    std::printf("%s:%d: %s\n", u.file.c_str(), u.line, u.text.c_str());
+            if (list) {
+                for (const CSalUnresolved& u : unresolved) {
+                    const auto [file, line] = locate(u);
+                    std::printf("%s:%d: [%s] %s\n", file.c_str(), line, CauseName(u.cause), u.text.c_str());
+                }
+                for (const Bind& b : collector.binds)
+                    std::printf("%s:%d: [bind] ':%s' at %d, length %d, in '%s'\n", b.file.c_str(), b.line,
+                                b.name.c_str(), b.position, b.length, b.item.c_str());
+            }
         }
         return 0;
     } catch (const CGKitError& e) {

@@ -51,7 +51,15 @@ CSalSymbol* CliSession::Resolve(const std::string& text)
 {
     CApplication* table = CApplication::Instance(0, 0);
     if (!table) return nullptr;
-    if (CSalSymbol* symbol = table->GetSymbolFromPath(text)) return symbol;
+    // "::name" is the global one of a name that several symbols share.
+    if (text.rfind("::", 0) == 0) {
+        if (CSalSymbol* symbol = table->GetSymbolFromPath(text.substr(2))) return symbol;
+        std::fprintf(stderr, "zavora-xref: %s: no global symbol of that name\n", text.c_str());
+        return nullptr;
+    }
+    // A path names one symbol; a bare name only when no other symbol has it.
+    if (text.find("::") != std::string::npos)
+        if (CSalSymbol* symbol = table->GetSymbolFromPath(text)) return symbol;
     std::vector<CSalSymbol*> candidates;
     for (CSalSymbol* symbol : table->FindAll(text))
         if (symbol->GetKind() != SymbolKind::Handler) candidates.push_back(symbol);
@@ -65,8 +73,11 @@ CSalSymbol* CliSession::Resolve(const std::string& text)
         return nullptr;
     }
     std::fprintf(stderr, "zavora-xref: %s is ambiguous; name one of:\n", text.c_str());
-    for (CSalSymbol* symbol : program)
-        std::fprintf(stderr, "  %s  (%s)\n", PathOf(symbol->GetItem()).c_str(), Location(symbol->GetItem()).c_str());
+    for (CSalSymbol* symbol : program) {
+        const std::string path = PathOf(symbol->GetItem());
+        std::fprintf(stderr, "  %s%s  (%s)\n", path.find("::") == std::string::npos ? "::" : "", path.c_str(),
+                     Location(symbol->GetItem()).c_str());
+    }
     return nullptr;
 }
 

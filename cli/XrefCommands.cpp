@@ -50,6 +50,12 @@ int Refs(CliSession& session, const CliOptions& options)
     CXrefList* list = symbol->IsBuiltIn() ? app.GetSalReferences(symbol->GetItem().GetItem())
                                           : app.GetReferences(symbol->GetItem().GetItem());
     std::vector<CReference*> refs = list ? list->GetReferences() : std::vector<CReference*>{};
+    // An override also runs where a "..F()" call reaches a function it overrides.
+    std::size_t own = refs.size();
+    if (auto* function = dynamic_cast<CFunction*>(symbol); function && !symbol->IsBuiltIn()) {
+        const std::vector<CReference*> late = LateBoundCallsOf(function);
+        refs.insert(refs.end(), late.begin(), late.end());
+    }
     const std::string path = symbol->IsBuiltIn() ? symbol->GetName() : CliSession::PathOf(symbol->GetItem());
     if (options.json) {
         std::printf("{\"symbol\": %s, \"builtIn\": %s, \"declaration\": {\"file\": %s, \"line\": %d}, "
@@ -61,21 +67,26 @@ int Refs(CliSession& session, const CliOptions& options)
                     CliSession::Location(symbol->GetItem()).c_str(), refs.size(), refs.size() == 1 ? "" : "s");
     }
     bool first = true;
-    for (CReference* ref : refs) {
+    for (std::size_t i = 0; i < refs.size(); ++i) {
+        CReference* ref = refs[i];
         CGItem* source = ref->GetSource();
         const bool assignment = Flag([&] { return ref->IsAssignment(); });
         const bool modifier = assignment || ref->GetModifier();
+        const bool late = i >= own;
+        const bool byName = ref->IsByName();
+        const char* how = assignment ? "assigned" : modifier ? "modified" : late ? "late bound" : byName ? "by name" : "";
         const std::string context = CliSession::ContextOf(*source);
         const std::string line = CliSession::LineOf(*source);
+        const std::string where = source->GetFileName() + ":" + std::to_string(ref->GetLineNumber());
         if (options.json) {
             std::printf("%s\n  {\"file\": %s, \"line\": %d, \"context\": %s, \"text\": %s, \"position\": %d, "
-                        "\"length\": %d, \"assignment\": %s, \"modifier\": %s}",
-                        first ? "" : ",", JsonString(source->GetFileName()).c_str(), source->GetLineNumber(),
+                        "\"length\": %d, \"assignment\": %s, \"modifier\": %s, \"lateBound\": %s, \"byName\": %s}",
+                        first ? "" : ",", JsonString(source->GetFileName()).c_str(), ref->GetLineNumber(),
                         JsonString(context).c_str(), JsonString(line).c_str(), ref->GetPosition(),
-                        ref->GetLength(), assignment ? "true" : "false", modifier ? "true" : "false");
+                        ref->GetLength(), assignment ? "true" : "false", modifier ? "true" : "false",
+                        late ? "true" : "false", byName ? "true" : "false");
         } else {
-            std::printf("  %s  %-32s %-10s %s\n", CliSession::Location(*source).c_str(), context.c_str(),
-                        assignment ? "assigned" : modifier ? "modified" : "", line.c_str());
+            std::printf("  %s  %-32s %-10s %s\n", where.c_str(), context.c_str(), how, line.c_str());
         }
         first = false;
     }
@@ -107,19 +118,29 @@ int Callers(CliSession& session, const CliOptions& options)
     if (options.positional.size() != 1) return Usage("callers", "usage: callers FILE SYMBOL");
     CSalSymbol* symbol = session.Resolve(options.positional[0]);
     if (!symbol) return 2;
-    const std::vector<CGItem> callers = CallersOf(symbol->GetItem());
+    std::vector<CGItem> callers = CallersOf(symbol->GetItem());
+    const std::size_t direct = callers.size();
+    if (auto* function = dynamic_cast<CFunction*>(symbol); function && !symbol->IsBuiltIn()) {
+        for (CReference* call : LateBoundCallsOf(function)) {
+            const CGItem caller = CallerOf(*call->GetSource());
+            const bool known = std::any_of(callers.begin(), callers.end(),
+                                           [&](const CGItem& c) { return c.GetItem() == caller.GetItem(); });
+            if (caller.GetItem() && !known) callers.push_back(caller);
+        }
+    }
     if (options.json) {
         std::printf("{\"symbol\": %s, \"callers\": [", JsonString(NameOf(symbol->GetItem())).c_str());
         for (std::size_t i = 0; i < callers.size(); ++i)
-            std::printf("%s\n  {\"name\": %s, \"file\": %s, \"line\": %d}", i ? "," : "",
+            std::printf("%s\n  {\"name\": %s, \"file\": %s, \"line\": %d, \"lateBound\": %s}", i ? "," : "",
                         JsonString(NameOf(callers[i])).c_str(), JsonString(callers[i].GetFileName()).c_str(),
-                        callers[i].GetLineNumber());
+                        callers[i].GetLineNumber(), i >= direct ? "true" : "false");
         std::printf("%s]}\n", callers.empty() ? "" : "\n");
     } else {
         std::printf("%s: %zu caller%s\n", NameOf(symbol->GetItem()).c_str(), callers.size(),
                     callers.size() == 1 ? "" : "s");
-        for (const CGItem& caller : callers)
-            std::printf("  %-40s %s\n", NameOf(caller).c_str(), CliSession::Location(caller).c_str());
+        for (std::size_t i = 0; i < callers.size(); ++i)
+            std::printf("  %-40s %s%s\n", NameOf(callers[i]).c_str(), CliSession::Location(callers[i]).c_str(),
+                        i >= direct ? "  [late bound]" : "");
     }
     return 0;
 }

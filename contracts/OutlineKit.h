@@ -183,6 +183,8 @@ bool IsSymbol(const CGItem& item);
 // symbolItem to the symbol's own item. Empty when the item declares nothing.
 CGString GetNamePrefix(HOUTLINE hOutline, HITEM hItem, CGItem& symbolItem);
 void ClearErrorLog();
+// Names the outline that holds the SAL context, for symbol tables built later.
+void SetContextOutline(HOUTLINE hContext);
 bool ReportError(const std::string& where, const std::string& text, int flags);
 void SelectInText(CGItem& item, int flags, const CGString& name);
 void SelectSymbol(CGItem& item, int start, int end);

@@ -222,12 +222,29 @@ class CSalScanner;
 
 // What one parse found, for reports.
 struct CSalParseStats {
-    std::size_t items = 0;            // items walked
+    std::size_t itemsInTree = 0;      // every item of the program and its libraries
+    std::size_t items = 0;            // items walked: those not commented out
     std::size_t statements = 0;       // code items parsed
     std::size_t references = 0;       // Symbol callbacks
     std::size_t unresolvedSymbols = 0;
     std::size_t unresolvedBinds = 0;
     std::size_t paramAccesses = 0;
+};
+
+// A name the parser could not resolve, and why, as far as it can tell.
+struct CSalUnresolved {
+    enum class Cause : std::uint8_t {
+        UnknownClass,          // a member of an object or window whose class is declared nowhere loaded
+        MissingLibrary,        // the program includes a library that was missing or refused
+        UnqualifiedExternal,   // a child window of another window, with qualified references off
+        Problem,               // a line the parser cannot read (unknown statement, open string)
+        Unexplained,
+    };
+    Cause cause = Cause::Unexplained;
+    std::string name;        // as written ("obj.Foo", "..Init")
+    std::string detail;      // the class, or the libraries, the cause names
+    std::string text;        // the message given to unresolvedSymbol
+    HITEM item = 0;
 };
 
 class CSalParser {
@@ -252,6 +269,8 @@ public:
     // Where the parser is or stopped: phase, item, file and line.
     std::string GetInfo() const;
     const CSalParseStats& GetStats() const;
+    // Every name of the last parse that did not resolve, in outline order.
+    const std::vector<CSalUnresolved>& GetUnresolved() const;
 
 private:
     std::unique_ptr<zv::lang::ParserImpl> m_impl;

@@ -87,6 +87,21 @@ void CXrefInfo::FuncParamAccess(CSalSymbol*, CSalSymbol* function, HITEM item, i
         if (item != m_lastItem || !m_lastReference || !function) return;
         CGItem fn(function->GetItem().GetOutline(), function->GetItem().GetItem());
         CGObjectList params;
+        const int fnType = fn.GetItemType();
+        if (fnType == ItemType::FormWindow || fnType == ItemType::DialogBox || fnType == ItemType::MdiWindow ||
+            fnType == ItemType::TableWindow || fnType == ItemType::OtherTopLevel) {
+            // Arguments passed to a window's parameters when it is created.
+            CGItem section;
+            CGObjectList all;
+            if (fn.GetChildOfType(ItemType::WindowParameters, section, 0)) section.EnumChildObjects(all, 0, 0);
+            std::vector<int> types;
+            for (const CGItem& p : all)
+                if (p.GetItemType() != ItemType::Comment) types.push_back(p.GetItemType());
+            if (parameter >= 1 && parameter <= static_cast<int>(types.size()) && types[parameter - 1] >= 0x58 &&
+                types[parameter - 1] <= 0x5F)
+                m_lastReference->SetModifier(true);
+            return;
+        }
         if (fn.GetItemType() == ItemType::Function) {
             CGFunction(fn.GetOutline(), fn.GetItem()).EnumParameters(params, 0);
         } else if (fn.GetItemType() == ItemType::ExternalFunction) {

@@ -9,7 +9,6 @@
 #include "contracts/MessageBox.h"
 #include "engine/HeadlessPorts.h"
 #include "engine/LateBinding.h"
-#include "platform/outline/HostState.h"
 #include "settings/ZavoraPrefs.h"
 #include "settings/ZvRegManager.h"
 
@@ -102,7 +101,7 @@ bool CZavoraApp::InitHeadless(const std::string& contextPath)
             return false;
         }
         // The kit tells the language's own functions by their outline.
-        zv::host::HostState::Get().contextOutline = m_contextApp.GetOutline();
+        SetContextOutline(m_contextApp.GetOutline());
         FillSalSymbols();
         if (!m_hOutline) m_hOutline = CurrentOutline();
         bResult = true;
@@ -143,6 +142,8 @@ void CZavoraApp::FillSalSymbols()
         for (const CGItem& value : values) enter(value);
     }
 }
+
+std::string CZavoraApp::getPath() const { return PluginFolder() + "/"; }
 
 int CZavoraApp::ExitInstance()
 {

@@ -32,6 +32,23 @@ public:
     // Unloads the context outline and lets go of the host outline.
     int ExitInstance();
 
+    // The plug-in's life inside the host application (host/Zavora.cpp):
+    // InitInstance arms the start-up timer, whose first tick that finds the
+    // host's main window runs InitInstance2; the main window's end runs
+    // ExitInstance once.
+    int InitInstance();
+    int InitInstance2();
+    int Quit();
+    static std::string getZvVersion();
+    // The plug-in's folder, with its trailing separator.
+    std::string getPath() const;
+    std::string GetIniFile() const;
+    // Commands 32772 and 32771: both parse the current outline.
+    void OnParse();
+    void OnZavoraParse();
+    bool OnUpdateParse() const { return true; }
+    bool OnCommand(unsigned id);
+
     // The parse driver; a non-null outline becomes the current one first.
     void Parse(HOUTLINE hOutline);
     int Clear();

@@ -14,8 +14,6 @@ namespace zv::lsp {
 
 namespace {
 
-std::uint64_t LineKey(int file, std::uint32_t line) { return (static_cast<std::uint64_t>(file) << 32) | line; }
-
 std::string Canonical(const std::string& path)
 {
     std::error_code ec;
@@ -49,14 +47,35 @@ std::size_t PrefixLength(std::string_view physical, std::string_view segment)
 
 void UseIndex::Symbol(CSalSymbol* symbol, CGItem& item, int position, int length, CSalSymbol*)
 {
-    if (symbol) uses[item.GetItem()].push_back({position, length, symbol});
+    if (symbol) uses.push_back({item.GetItem(), {position, length, symbol}});
 }
 
 void UseIndex::SymbolAdded(CSalSymbol* symbol, CGItem& item, int position, int length)
 {
     if (!symbol) return;
-    if (position >= 0) declarations[item.GetItem()] = {position, length};
-    else uses[item.GetItem()].push_back({position, length, symbol});
+    (position >= 0 ? declarations : uses).push_back({item.GetItem(), {position, length, symbol}});
+}
+
+void UseIndex::Sort()
+{
+    std::stable_sort(uses.begin(), uses.end());
+    std::stable_sort(declarations.begin(), declarations.end());
+    uses.shrink_to_fit();
+    declarations.shrink_to_fit();
+}
+
+std::pair<const UseIndex::Entry*, const UseIndex::Entry*> UseIndex::UsesOf(HITEM item) const
+{
+    const auto range = std::equal_range(uses.begin(), uses.end(), Entry{item, {}});
+    return {uses.data() + (range.first - uses.begin()), uses.data() + (range.second - uses.begin())};
+}
+
+std::optional<std::pair<int, int>> UseIndex::DeclarationOf(HITEM item) const
+{
+    const auto range = std::equal_range(declarations.begin(), declarations.end(), Entry{item, {}});
+    if (range.first == range.second) return std::nullopt;
+    const Use& last = (range.second - 1)->use;  // a later report of the same item wins
+    return std::make_pair(last.position, last.length);
 }
 
 void UseIndex::unresolvedSymbol(std::string text, CGItem* item)
@@ -72,13 +91,14 @@ Program::Program(const std::string& path, const std::vector<std::string>& libPat
     host::AdoptOutline(m_outline->Handle());
     for (const auto& file : m_outline->files) m_canonical.push_back(Canonical(file.path));
     m_lines.resize(m_outline->files.size());
+    m_byLine.resize(m_outline->files.size());
     for (std::size_t i = 0; i < m_outline->items.size(); ++i) {
         const outline::Item& item = m_outline->items[i];
         if (!item.alive || item.lineNo == 0) continue;
-        const int lines = static_cast<int>(std::count(item.line.begin(), item.line.end(), '\n')) + 1;
-        for (int k = 0; k < lines; ++k)
-            m_byLine[LineKey(item.file, item.lineNo - 1 + static_cast<std::uint32_t>(k))] = {
-                static_cast<std::int32_t>(i), k};
+        const std::size_t lines = static_cast<std::size_t>(std::count(item.line.begin(), item.line.end(), '\n')) + 1;
+        std::vector<std::int32_t>& byLine = m_byLine[item.file];
+        if (byLine.size() < item.lineNo - 1 + lines) byLine.resize(item.lineNo - 1 + lines, -1);
+        for (std::size_t k = 0; k < lines; ++k) byLine[item.lineNo - 1 + k] = static_cast<std::int32_t>(i);
     }
 
     CZavoraApp& app = CZavoraApp::Instance();
@@ -90,6 +110,7 @@ Program::Program(const std::string& path, const std::vector<std::string>& libPat
     app.Parse(0);
     if (CSalParser* parser = app.GetParser()) parser->RemoveNotificationInterface(&m_index);
     CSalSymbol::RemoveNotificationInterface(&m_index);
+    m_index.Sort();
 }
 
 Program::~Program()
@@ -118,18 +139,18 @@ const LineTable& Program::Lines(int file)
     std::unique_ptr<LineTable>& lines = m_lines[static_cast<std::size_t>(file)];
     if (!lines) {
         const std::string& path = m_outline->files[static_cast<std::size_t>(file)].path;
-        const std::string* open = m_overlay ? m_overlay(path) : nullptr;
-        std::string text;
-        if (open) {
-            text = *open;
+        if (const std::string* open = m_overlay ? m_overlay(path) : nullptr) {
+            // The buffer outlives this program: any change to it loads a new one.
+            lines = std::make_unique<LineTable>(std::string_view(*open));
         } else {
+            std::string text;
             try {
                 text = outline::DecodeFile(outline::ReadFileBytes(path), path).text;
             } catch (const CGKitError&) {
                 // Changed on disk since the load: positions fall back to column 0.
             }
+            lines = std::make_unique<LineTable>(std::move(text));
         }
-        lines = std::make_unique<LineTable>(std::move(text));
     }
     return *lines;
 }
@@ -157,15 +178,16 @@ std::optional<Spot> Program::Locate(const std::string& path, int line, int colum
                      " columns)";
         return std::nullopt;
     }
-    auto it = m_byLine.find(LineKey(file, static_cast<std::uint32_t>(line)));
-    if (it == m_byLine.end()) return Spot{};
-    const outline::Item& item = m_outline->items[it->second.first];
+    const std::vector<std::int32_t>& byLine = m_byLine[static_cast<std::size_t>(file)];
+    const std::int32_t index = static_cast<std::size_t>(line) < byLine.size() ? byLine[static_cast<std::size_t>(line)] : -1;
+    if (index < 0) return Spot{};
+    const outline::Item& item = m_outline->items[index];
     std::size_t segmentStart = 0;
-    const std::string_view segment = Segment(item.line, it->second.second, &segmentStart);
+    const std::string_view segment = Segment(item.line, line - static_cast<int>(item.lineNo - 1), &segmentStart);
     const std::size_t prefix = PrefixLength(physical, segment);
     const long inLine = static_cast<long>(segmentStart) + static_cast<long>(*byte) - static_cast<long>(prefix);
     Spot spot;
-    spot.item = it->second.first;
+    spot.item = index;
     spot.textPosition = static_cast<int>(inLine - item.textStart);
     if (*byte < prefix) spot.textPosition = -1 - static_cast<int>(item.textStart);
     return spot;
@@ -216,8 +238,7 @@ FileRange Program::DeclarationRange(CSalSymbol* symbol)
         range.startLine = range.endLine = std::max(0, symbol->GetItem().GetLineNumber() - 1);
         return range;
     }
-    auto it = m_index.declarations.find(h);
-    if (it != m_index.declarations.end()) return RangeOf(index, it->second.first, it->second.second);
+    if (const auto span = m_index.DeclarationOf(h)) return RangeOf(index, span->first, span->second);
     return RangeOf(index, -1, 0);
 }
 
@@ -234,25 +255,20 @@ CSalSymbol* Program::SymbolAt(const Spot& spot) const
     const int at = spot.textPosition;
     HITEM h = m_outline->ItemHandle(spot.item);
     CApplication* table = CApplication::Instance(0, 0);
-    auto uses = m_index.uses.find(h);
-    if (uses != m_index.uses.end()) {
-        // The use under the cursor, or the one the cursor stands right behind.
-        for (int slack = 0; slack <= 1; ++slack)
-            for (const Use& use : uses->second)
-                if (use.position >= 0 && use.position <= at && at < use.position + use.length + slack) return use.symbol;
-    }
-    auto declared = m_index.declarations.find(h);
-    if (declared != m_index.declarations.end() && declared->second.first <= at &&
-        at <= declared->second.first + declared->second.second && table)
+    auto uses = m_index.UsesOf(h);
+    // The use under the cursor, or the one the cursor stands right behind.
+    for (int slack = 0; slack <= 1; ++slack)
+        for (auto* entry = uses.first; entry != uses.second; ++entry)
+            if (entry->use.position >= 0 && entry->use.position <= at && at < entry->use.position + entry->use.length + slack)
+                return entry->use.symbol;
+    const auto declared = m_index.DeclarationOf(h);
+    if (declared && declared->first <= at && at <= declared->first + declared->second && table)
         if (CSalSymbol* symbol = table->GetSymbolOfItem(h)) return symbol;
     // A Class: line names the class of its window: the use is filed under the window.
-    if (m_outline->items[spot.item].type == ItemType::ObjectClass && m_outline->items[spot.item].parent >= 0) {
-        h = m_outline->ItemHandle(m_outline->items[spot.item].parent);
-        uses = m_index.uses.find(h);
-    }
-    if (uses != m_index.uses.end())
-        for (const Use& use : uses->second)
-            if (use.position < 0) return use.symbol;
+    if (m_outline->items[spot.item].type == ItemType::ObjectClass && m_outline->items[spot.item].parent >= 0)
+        uses = m_index.UsesOf(m_outline->ItemHandle(m_outline->items[spot.item].parent));
+    for (auto* entry = uses.first; entry != uses.second; ++entry)
+        if (entry->use.position < 0) return entry->use.symbol;
     return nullptr;
 }
 

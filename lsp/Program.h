@@ -42,15 +42,27 @@ struct Spot {                // a file position resolved to the outline
     int textPosition = 0;    // byte offset in the item's text; negative inside the keyword part
 };
 
-// What the parser reports, kept per item.
+// What the parser reports, kept by item: flat and sorted once the parse is
+// done, since a 4 MB program has a hundred thousand of them.
 class UseIndex : public CParserNotificationInterface, public CSymbolNotificationInterface {
 public:
     void Symbol(CSalSymbol* symbol, CGItem& item, int position, int length, CSalSymbol* context) override;
     void SymbolAdded(CSalSymbol* symbol, CGItem& item, int position, int length) override;
     void unresolvedSymbol(std::string text, CGItem* item) override;
+    void Sort();
 
-    std::unordered_map<HITEM, std::vector<Use>> uses;
-    std::unordered_map<HITEM, std::pair<int, int>> declarations;  // name span of a declaring item
+    struct Entry {
+        HITEM item;
+        Use use;
+        bool operator<(const Entry& other) const { return item < other.item; }
+    };
+    // The uses of an item, in the order the parser reported them.
+    std::pair<const Entry*, const Entry*> UsesOf(HITEM item) const;
+    // The name span of the symbol an item declares.
+    std::optional<std::pair<int, int>> DeclarationOf(HITEM item) const;
+
+    std::vector<Entry> uses;
+    std::vector<Entry> declarations;
     std::vector<Complaint> complaints;
 };
 
@@ -97,8 +109,8 @@ private:
     outline::TextOverlay m_overlay;
     std::vector<std::string> m_canonical;               // by file index
     std::vector<std::unique_ptr<LineTable>> m_lines;    // by file index, read when first needed
-    // (file << 32 | zero-based line) -> item and which line of its text.
-    std::unordered_map<std::uint64_t, std::pair<std::int32_t, int>> m_byLine;
+    // By file, by zero-based line: the item whose text holds the line, or -1.
+    std::vector<std::vector<std::int32_t>> m_byLine;
 };
 
 } // namespace zv::lsp

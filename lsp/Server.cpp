@@ -8,6 +8,10 @@
 #include <functional>
 #include <regex>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 #include "contracts/Exceptions.h"
 #include "engine/LateBinding.h"
 #include "engine/UnrefSearch.h"
@@ -126,6 +130,17 @@ std::vector<HITEM> CallersOf(HITEM function)
     return callers;
 }
 
+// The span of symbol's use under the cursor, if the cursor is on one.
+std::optional<FileRange> UseRange(Program& program, const Spot& spot, CSalSymbol* symbol)
+{
+    const auto uses = program.Index().UsesOf(program.Model().ItemHandle(spot.item));
+    for (auto* entry = uses.first; entry != uses.second; ++entry)
+        if (entry->use.symbol == symbol && entry->use.position >= 0 && entry->use.position <= spot.textPosition &&
+            spot.textPosition <= entry->use.position + entry->use.length)
+            return program.RangeOf(spot.item, entry->use.position, entry->use.length);
+    return std::nullopt;
+}
+
 int IntField(const json& object, const char* name)
 {
     if (!object.is_object() || !object.contains(name) || !object[name].is_number_integer())
@@ -145,6 +160,13 @@ std::string StringField(const json& object, const char* name)
     const json& value = Field(object, name);
     if (!value.is_string()) throw LspError{ErrorCode::InvalidParams, std::string("'") + name + "' must be a string"};
     return value.get<std::string>();
+}
+
+// Moves a string out of the message: a document's text is megabytes.
+std::string TakeString(json& object, const char* name)
+{
+    StringField(object, name);
+    return std::move(object[name].get_ref<std::string&>());
 }
 
 } // namespace
@@ -236,7 +258,8 @@ bool Server::Handle(const std::string& body)
         return true;
     }
     const std::string method = message["method"];
-    const json params = message.contains("params") ? message["params"] : json::object();
+    if (!message.contains("params")) message["params"] = json::object();
+    json& params = message["params"];  // not copied: a didOpen carries the whole program
     const bool isRequest = message.contains("id");
     const json id = isRequest ? message["id"] : json(nullptr);
     if (isRequest && !id.is_string() && !id.is_number_integer()) {
@@ -371,30 +394,31 @@ json Server::Shutdown(const json&)
 
 // ---- documents --------------------------------------------------------------------
 
-void Server::DidOpen(const json& params)
+void Server::DidOpen(json& params)
 {
     const json& document = Field(params, "textDocument");
     const std::string uri = StringField(document, "uri");
     Document& open = m_documents[PathFromUri(uri)];
     open.uri = uri;
-    open.text = StringField(document, "text");
+    open.text = TakeString(params["textDocument"], "text");
     open.version = document.contains("version") && document["version"].is_number_integer() ? document["version"].get<long long>() : 0;
     m_stale = true;
     Ensure(PathFromUri(uri));
 }
 
-void Server::DidChange(const json& params)
+void Server::DidChange(json& params)
 {
     const json& document = Field(params, "textDocument");
     const std::string path = PathFromUri(StringField(document, "uri"));
     auto it = m_documents.find(path);
     if (it == m_documents.end())
         throw LspError{ErrorCode::InvalidParams, path + ": changed, but it was never opened"};
-    const json& changes = Field(params, "contentChanges");
+    Field(params, "contentChanges");
+    json& changes = params["contentChanges"];
     if (!changes.is_array() || changes.empty()) return;
     const json& last = changes.back();
     if (last.contains("range")) throw LspError{ErrorCode::InvalidParams, path + ": only whole-text changes are taken"};
-    it->second.text = StringField(last, "text");
+    it->second.text = TakeString(changes.back(), "text");
     if (document.contains("version") && document["version"].is_number_integer())
         it->second.version = document["version"].get<long long>();
     m_stale = true;
@@ -474,6 +498,11 @@ void Server::Reload(const std::string& programPath)
         m_loadError = e.what();
     }
     m_stale = false;
+#if defined(__GLIBC__)
+    // The old program and the message that brought the text leave megabytes
+    // of free heap behind; an editor session lasts long enough to hand them back.
+    malloc_trim(0);
+#endif
 }
 
 Program& Server::Ensure(const std::string& path)
@@ -668,15 +697,7 @@ json Server::Hover(const json& params)
         if (!about.empty()) text += "\n\n" + about;
     }
     json result = {{"contents", {{"kind", "markdown"}, {"value", text}}}};
-    const auto& uses = program->Index().uses;
-    auto it = uses.find(program->Model().ItemHandle(spot.item));
-    if (it != uses.end())
-        for (const Use& use : it->second)
-            if (use.symbol == symbol && use.position >= 0 && use.position <= spot.textPosition &&
-                spot.textPosition <= use.position + use.length) {
-                result["range"] = Range(program->RangeOf(spot.item, use.position, use.length));
-                break;
-            }
+    if (const std::optional<FileRange> range = UseRange(*program, spot, symbol)) result["range"] = Range(*range);
     return result;
 }
 
@@ -769,9 +790,8 @@ json Server::CallItem(Program& program, const CGItem& item, const std::string& d
     const std::int32_t index = program.IndexOf(item.GetItem());
     FileRange selection, range;
     if (index >= 0) {
-        auto it = program.Index().declarations.find(item.GetItem());
-        selection = it != program.Index().declarations.end() ? program.RangeOf(index, it->second.first, it->second.second)
-                                                              : program.RangeOf(index, -1, 0);
+        const auto span = program.Index().DeclarationOf(item.GetItem());
+        selection = span ? program.RangeOf(index, span->first, span->second) : program.RangeOf(index, -1, 0);
         range = program.RangeOf(index, -1, 0);
         range.startColumn = 0;
     } else {
@@ -860,11 +880,10 @@ json Server::OutgoingCalls(const json& params)
     auto rangesOf = [&](HITEM callee) {
         json ranges = json::array();
         for (std::int32_t at = index; at >= 0; at = model.NextInOrder(at, index)) {
-            auto it = program->Index().uses.find(model.ItemHandle(at));
-            if (it == program->Index().uses.end()) continue;
-            for (const Use& use : it->second)
-                if (use.symbol->GetItem().GetItem() == callee && use.position >= 0)
-                    ranges.push_back(Range(program->RangeOf(at, use.position, use.length)));
+            const auto uses = program->Index().UsesOf(model.ItemHandle(at));
+            for (auto* entry = uses.first; entry != uses.second; ++entry)
+                if (entry->use.symbol->GetItem().GetItem() == callee && entry->use.position >= 0)
+                    ranges.push_back(Range(program->RangeOf(at, entry->use.position, entry->use.length)));
         }
         return ranges;
     };
@@ -964,15 +983,7 @@ json Server::PrepareRename(const json& params)
     CSalSymbol* symbol = SymbolOf(params, program, &spot);
     CheckRenamable(*program, symbol);
     // The name under the cursor: a use, or the declaration itself.
-    FileRange range = program->DeclarationRange(symbol);
-    auto it = program->Index().uses.find(program->Model().ItemHandle(spot.item));
-    if (it != program->Index().uses.end())
-        for (const Use& use : it->second)
-            if (use.symbol == symbol && use.position >= 0 && use.position <= spot.textPosition &&
-                spot.textPosition <= use.position + use.length) {
-                range = program->RangeOf(spot.item, use.position, use.length);
-                break;
-            }
+    const FileRange range = UseRange(*program, spot, symbol).value_or(program->DeclarationRange(symbol));
     return {{"range", Range(range)}, {"placeholder", symbol->GetName()}};
 }
 
@@ -1042,10 +1053,8 @@ json Server::ExecuteCommand(const json& params)
     for (HITEM h : CUnrefSearch::Find(program.Outline(), CGApplication(program.Outline()).GetItem(), {})) {
         const std::int32_t item = program.IndexOf(h);
         if (item < 0) continue;
-        auto it = program.Index().declarations.find(h);
-        result.push_back(Location(it != program.Index().declarations.end()
-                                      ? program.RangeOf(item, it->second.first, it->second.second)
-                                      : program.RangeOf(item, -1, 0)));
+        const auto span = program.Index().DeclarationOf(h);
+        result.push_back(Location(span ? program.RangeOf(item, span->first, span->second) : program.RangeOf(item, -1, 0)));
     }
     return result;
 }

@@ -74,8 +74,8 @@ private:
     // Lifecycle and documents.
     json Initialize(const json& params);
     void ReadSettings(const json& options, const std::string& base);
-    void DidOpen(const json& params);
-    void DidChange(const json& params);
+    void DidOpen(json& params);
+    void DidChange(json& params);
     void DidSave(const json& params);
     void DidClose(const json& params);
 

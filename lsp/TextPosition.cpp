@@ -45,7 +45,11 @@ std::optional<std::size_t> ByteOfColumn(std::string_view line, int column)
     return std::min(i, line.size());
 }
 
-LineTable::LineTable(std::string text) : m_text(std::move(text))
+LineTable::LineTable(std::string text) : m_own(std::move(text)), m_text(m_own) { Index(); }
+
+LineTable::LineTable(std::string_view text) : m_text(text) { Index(); }
+
+void LineTable::Index()
 {
     m_starts.push_back(0);
     for (std::size_t i = 0; i < m_text.size(); ++i)
@@ -57,9 +61,9 @@ std::string_view LineTable::Line(std::size_t index) const
     if (index >= m_starts.size()) return {};
     const std::size_t start = m_starts[index];
     std::size_t end = m_text.find('\n', start);
-    if (end == std::string::npos) end = m_text.size();
+    if (end == std::string_view::npos) end = m_text.size();
     if (end > start && m_text[end - 1] == '\r') --end;
-    return std::string_view(m_text).substr(start, end - start);
+    return m_text.substr(start, end - start);
 }
 
 std::string PathFromUri(const std::string& uri)

@@ -20,13 +20,21 @@ std::optional<std::size_t> ByteOfColumn(std::string_view line, int column);
 class LineTable {
 public:
     LineTable() = default;
+    // Owns its text.
     explicit LineTable(std::string text);
+    // Reads a text kept alive elsewhere (an editor's buffer).
+    explicit LineTable(std::string_view text);
+    LineTable(const LineTable&) = delete;
+    LineTable& operator=(const LineTable&) = delete;
     std::size_t Count() const { return m_starts.size(); }
     std::string_view Line(std::size_t index) const;
-    const std::string& Text() const { return m_text; }
+    std::string_view Text() const { return m_text; }
 
 private:
-    std::string m_text;
+    void Index();
+
+    std::string m_own;
+    std::string_view m_text;
     std::vector<std::size_t> m_starts;
 };
 

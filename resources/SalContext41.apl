@@ -6044,6 +6044,8 @@
 .head 4 -  Number: COLOR_Teal = 8421376
 .head 4 -  Number: COLOR_White = 16777215
 .head 4 -  Number: COLOR_Yellow = 65535
+.head 4 -  Number: COLOR_Salmon = 7504122
+.head 4 -  Number: COLOR_LightGray = 13882323
 .head 4 -  Number: MAX_DefaultDataField = 100
 .head 4 -  Number: MAX_DefaultMultiline = 1000
 .head 4 -  Number: FMT_Profile_Default = 0
@@ -6163,6 +6165,7 @@
 .head 4 -  Number: SAM_Activate
 .head 4 -  Number: SAM_ContextMenu
 .head 4 -  Number: SAM_CreateComplete
+.head 4 -  Number: SAM_CustControlCmd
 .head 4 -  Number: PLATFORM_Solaris = 1
 .head 4 -  Number: PLATFORM_Windows = 1
 .head 4 -  Number: PIC_FitBestFit = 2
@@ -6346,6 +6349,7 @@
 .head 4 -  Number: MB_NoFocus = 32768
 .head 4 -  Number: MB_ApplModal = 0
 .head 4 -  Number: MB_SystemModal = 4096
+.head 4 -  Number: MB_IconInformation = 64
 .head 4 -  Number: IDABORT = 3
 .head 4 -  Number: IDCANCEL = 2
 .head 4 -  Number: IDIGNORE = 5
@@ -6556,6 +6560,10 @@
 .head 4 -  Number: TRUE = 1
 .head 4 -  Number: FALSE = 0
 .head 4 -  Number: LB_Err = -1
+.head 4 -  Number: CREATE_AsChild
+.head 4 -  Number: CREATE_Hidden
+.head 4 -  Number: Window_NotVisible
+.head 4 -  Number: XML_Document
 .head 3 -  User
 .head 3 -  Enumerations
 .head 2 +  Variables

@@ -29,6 +29,14 @@ std::string_view DeclaredName(const outline::Item& item)
     }
 }
 
+bool IsEventHandler(const outline::Outline& o, std::int32_t index)
+{
+    if (o.items[index].type != OnMessage) return false;
+    for (std::int32_t c = o.items[index].firstChild; c >= 0; c = o.items[c].next)
+        if (o.items[c].type == Parameters && !o.items[c].commented) return true;
+    return false;
+}
+
 bool IsPathContainer(int type)
 {
     return type == Function || type == Enumeration || outline::IsClassType(type) ||
@@ -41,7 +49,7 @@ std::string NamePath(const outline::Outline& o, std::int32_t index)
     if (own.empty()) return {};
     std::string path(own);
     for (std::int32_t p = o.items[index].parent; p >= 0; p = o.items[p].parent) {
-        if (!IsPathContainer(o.items[p].type)) continue;
+        if (!IsPathContainer(o.items[p].type) && !IsEventHandler(o, p)) continue;
         const std::string_view name = DeclaredName(o.items[p]);
         if (name.empty()) continue;
         path.insert(0, "::");

@@ -11,6 +11,8 @@ namespace zv::lang {
 std::string_view DeclaredName(const outline::Item& item);
 // Items whose name is a component of the paths of what they contain.
 bool IsPathContainer(int type);
+// An On handler with Parameters of its own: an event of an ActiveX window.
+bool IsEventHandler(const outline::Outline& outline, std::int32_t index);
 // "frmOrders::tblLines::colQty": the item's path, empty when it declares nothing.
 std::string NamePath(const outline::Outline& outline, std::int32_t index);
 

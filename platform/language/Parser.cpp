@@ -86,15 +86,23 @@ bool ParserImpl::Parse(CGApplication& app)
     }
     m_table = table->GetTable();
     m_resolver = std::make_unique<Resolver>(*m_table);
+    unresolved.clear();
     m_missingLibraries.clear();
-    for (const auto& missing : m_outline->missing)
-        m_missingLibraries += (m_missingLibraries.empty() ? "" : ", ") + missing.name;
+    std::string refused;
+    for (const auto& missing : m_outline->missing) {
+        std::string& list = missing.reason.empty() ? m_missingLibraries : refused;
+        list += (list.empty() ? "" : ", ") + missing.name;
+    }
+    if (!m_missingLibraries.empty()) m_missingLibraries = "libraries not found: " + m_missingLibraries;
+    if (!refused.empty()) m_missingLibraries += (m_missingLibraries.empty() ? "" : "; ") + ("libraries refused: " + refused);
     m_unqualifiedExternal = app.GetAttribute(0xBA) == "No";
+    FindSpecialCalls();
 
     m_phase = "parsing";
     std::string text = "Parsing " + (m_outline->files.empty() ? std::string("outline") : m_outline->files[0].path);
     for (std::size_t i = 0; i < receivers.size(); ++i) receivers[i]->ParseText(text);
     Walk(*m_outline);
+    stats.itemsInTree = m_total;
     Progress(m_total);
     m_phase = "done";
     m_index = -1;
@@ -183,6 +191,8 @@ void ParserImpl::Process(std::int32_t index, CSalSymbol* context)
             break;
         }
     }
+    // An event handler of an ActiveX window is named by its event, not by a message.
+    if (type == OnMessage && m_table->HasOwnScope(m_table->SymbolOfItem(m_item.GetItem()))) return;
     m_scanner->Scan(m_text, m_tokens);
     int first = 0;
     if (type == UnknownStatement && m_tokens.size() >= 2 && m_tokens[0].kind == SalTok::Ident &&
@@ -356,17 +366,89 @@ ParserImpl::ExprInfo ParserImpl::ParseChain()
     return {r.symbol, IsVariableLike(r.symbol)};
 }
 
+void ParserImpl::FindSpecialCalls()
+{
+    struct Known {
+        const char* name;
+        SpecialCall call;
+    };
+    static const Known kKnown[] = {
+        {"SalModalDialog", {nullptr, 1, 3, 0, {0, 0}}},
+        {"SalCreateWindow", {nullptr, 1, 3, 0, {0, 0}}},
+        {"SalCreateWindowEx", {nullptr, 1, 8, 0, {0, 0}}},
+        {"SalTrackPopupMenu", {nullptr, 0, 0, 2, {0, 0}}},
+        {"SalReportPrint", {nullptr, 0, 0, 0, {3, 4}}},
+        {"SalReportPrintToFile", {nullptr, 0, 0, 0, {4, 5}}},
+        {"SalReportView", {nullptr, 0, 0, 0, {4, 5}}},
+        {"SalReportCreate", {nullptr, 0, 0, 0, {2, 3}}},
+    };
+    m_special.clear();
+    for (const Known& known : kKnown) {
+        const CSalSymbol* f = m_table->Find(m_table->ContextScope(), m_table->Names().Find(known.name));
+        if (!f) continue;
+        m_special.push_back(known.call);
+        m_special.back().function = f;
+    }
+}
+
+const ParserImpl::SpecialCall* ParserImpl::SpecialOf(const CFunction* function) const
+{
+    if (!function || !function->IsBuiltIn()) return nullptr;
+    for (const SpecialCall& call : m_special)
+        if (call.function == function) return &call;
+    return nullptr;
+}
+
+void ParserImpl::ResolveNamesInString(const SalToken& t, bool menu)
+{
+    const int end = t.unterminated ? t.pos + t.len : t.pos + t.len - 1;
+    int i = t.pos + 1;
+    while (i < end) {
+        const std::size_t len = IdentStartLen(m_text, static_cast<std::size_t>(i)) ? IdentLength(m_text, static_cast<std::size_t>(i)) : 0;
+        if (len == 0) {
+            ++i;
+            continue;
+        }
+        const int n = static_cast<int>(std::min<std::size_t>(len, static_cast<std::size_t>(end - i)));
+        CSalSymbol* s = m_resolver->Lookup(*m_chain, m_table->Names().Find(TokenText(i, n)));
+        const bool fits = s && (menu ? s->GetKind() == SymbolKind::NamedMenu
+                                     : (s->GetKind() == SymbolKind::Variable || s->GetKind() == SymbolKind::Window));
+        // Names unknown here belong to the report or the run time: nothing to report.
+        if (fits) Emit(s, i, n);
+        i += n;
+        if (menu) break;
+    }
+}
+
 void ParserImpl::ParseArgs(CFunction* function)
 {
     int number = 1;
+    const SpecialCall* special = SpecialOf(function);
+    CSalSymbol* window = nullptr;
     while (m_p < m_tokens.size() && !At(SalTok::RParen)) {
         const std::size_t before = m_p;
+        if (special && At(SalTok::String) && m_p + 1 < m_tokens.size() &&
+            (m_tokens[m_p + 1].kind == SalTok::Comma || m_tokens[m_p + 1].kind == SalTok::RParen)) {
+            if (number == special->menuArg) ResolveNamesInString(m_tokens[m_p], true);
+            if (number == special->nameListArgs[0] || number == special->nameListArgs[1])
+                ResolveNamesInString(m_tokens[m_p], false);
+        }
         const ExprInfo arg = ParseExpr();
         const bool whole = At(SalTok::Comma) || At(SalTok::RParen);
         if (function && whole && arg.plain && arg.symbol == m_last) {
             ++stats.paramAccesses;
             for (std::size_t i = 0; i < receivers.size(); ++i)
                 receivers[i]->FuncParamAccess(arg.symbol, function, m_item.GetItem(), number);
+        }
+        if (special && whole && number == special->windowArg && arg.symbol &&
+            arg.symbol->GetKind() == SymbolKind::Window && !arg.symbol->GetParentContext())
+            window = arg.symbol;
+        // Arguments for the window's own parameters: a Receive one is filled by the window.
+        if (window && whole && number >= special->firstWindowParam && arg.plain && arg.symbol == m_last) {
+            ++stats.paramAccesses;
+            for (std::size_t i = 0; i < receivers.size(); ++i)
+                receivers[i]->FuncParamAccess(arg.symbol, window, m_item.GetItem(),
+                                              number - special->firstWindowParam + 1);
         }
         if (At(SalTok::Comma)) {
             ++m_p;
@@ -397,7 +479,7 @@ Resolved ParserImpl::ResolveMember(const Resolved& of, int ofPos, int pos, int l
 {
     CSalSymbol* s = m_resolver->Member(of, m_table->Names().Find(TokenText(pos, len)));
     if (!s) {
-        ReportUnresolved(TokenText(ofPos, pos + len - ofPos));
+        ReportUnresolved(TokenText(ofPos, pos + len - ofPos), m_table->UnknownClassOf(of.symbol));
         return {};
     }
     Emit(s, pos, len);
@@ -488,7 +570,7 @@ void ParserImpl::Emit(CSalSymbol* symbol, int pos, int len)
     for (std::size_t i = 0; i < receivers.size(); ++i) receivers[i]->Symbol(symbol, m_item, pos, len, m_context);
 }
 
-void ParserImpl::ReportUnresolved(std::string_view name)
+void ParserImpl::ReportUnresolved(std::string_view name, const std::string* unknownClass)
 {
     std::string text = "Unresolved symbol '" + std::string(name) + "'";
     if (m_context) {
@@ -496,23 +578,40 @@ void ParserImpl::ReportUnresolved(std::string_view name)
         const std::string path = m_outline->IsAlive(at) ? NamePath(*m_outline, at) : std::string();
         if (!path.empty()) text += " in " + path;
     }
-    if (m_unqualifiedExternal) {
+    CSalUnresolved::Cause cause = CSalUnresolved::Cause::Unexplained;
+    std::string detail;
+    if (unknownClass) {
+        cause = CSalUnresolved::Cause::UnknownClass;
+        detail = *unknownClass;
+        text += " (class " + *unknownClass + " is declared nowhere in what was loaded)";
+    } else if (m_unqualifiedExternal) {
         const std::string_view first = name.substr(0, name.find('.'));
         for (const CSalSymbol* s : m_table->Declarations(m_table->Names().Find(first)))
             if (s->GetKind() == SymbolKind::Window && s->GetParentContext()) {
+                cause = CSalUnresolved::Cause::UnqualifiedExternal;
                 text += " (Fully Qualified External References is off: a child window of another window "
                         "cannot be resolved)";
                 break;
             }
     }
-    if (!m_missingLibraries.empty()) text += " (libraries not found: " + m_missingLibraries + ")";
-    ++stats.unresolvedSymbols;
-    for (std::size_t i = 0; i < receivers.size(); ++i) receivers[i]->unresolvedSymbol(text, &m_item);
+    if (!m_missingLibraries.empty()) {
+        text += " (" + m_missingLibraries + ")";
+        if (cause == CSalUnresolved::Cause::Unexplained) cause = CSalUnresolved::Cause::MissingLibrary;
+        detail += (detail.empty() ? "" : "; ") + m_missingLibraries;
+    }
+    Record(cause, name, std::move(detail), text);
 }
 
 void ParserImpl::ReportProblem(const std::string& text)
 {
+    Record(CSalUnresolved::Cause::Problem, {}, {}, text);
+}
+
+void ParserImpl::Record(CSalUnresolved::Cause cause, std::string_view name, std::string detail,
+                        const std::string& text)
+{
     ++stats.unresolvedSymbols;
+    unresolved.push_back({cause, std::string(name), std::move(detail), text, m_item.GetItem()});
     for (std::size_t i = 0; i < receivers.size(); ++i) receivers[i]->unresolvedSymbol(text, &m_item);
 }
 
@@ -544,3 +643,4 @@ bool CSalParser::GetBinds() const { return m_impl->binds; }
 bool CSalParser::Parse(CGApplication& app) { return m_impl->Parse(app); }
 std::string CSalParser::GetInfo() const { return m_impl->Info(); }
 const CSalParseStats& CSalParser::GetStats() const { return m_impl->stats; }
+const std::vector<CSalUnresolved>& CSalParser::GetUnresolved() const { return m_impl->unresolved; }

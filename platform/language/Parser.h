@@ -20,6 +20,7 @@ public:
     std::vector<CParserNotificationInterface*> receivers;
     bool binds;
     CSalParseStats stats;
+    std::vector<CSalUnresolved> unresolved;
 
     bool Parse(CGApplication& app);
     std::string Info() const;
@@ -41,6 +42,20 @@ private:
     ExprInfo ParseChain();
     void ParseList(SalTok close);
     void ParseArgs(CFunction* function);
+    void ResolveNamesInString(const SalToken& token, bool menu);
+
+    // Built-ins that take a window's parameters after their own arguments,
+    // or names in strings that they look up at run time.
+    struct SpecialCall {
+        const CSalSymbol* function = nullptr;
+        int windowArg = 0;          // the argument that names the window (from 1), 0: none
+        int firstWindowParam = 0;   // the argument passed to the window's first parameter
+        int menuArg = 0;            // a named menu given by name
+        int nameListArgs[2] = {0, 0};   // lists of variable names, "nTotal, sName"
+    };
+    void FindSpecialCalls();
+    const SpecialCall* SpecialOf(const CFunction* function) const;
+    std::vector<SpecialCall> m_special;
     void ParseString(const SalToken& token);
     void FlatResolve();
     void ResolveBind(const BindSpan& span);
@@ -51,8 +66,9 @@ private:
     std::string_view TokenText(int pos, int len) const { return m_text.substr(static_cast<std::size_t>(pos), static_cast<std::size_t>(len)); }
 
     void Emit(CSalSymbol* symbol, int pos, int len);
-    void ReportUnresolved(std::string_view name);
+    void ReportUnresolved(std::string_view name, const std::string* unknownClass = nullptr);
     void ReportProblem(const std::string& text);
+    void Record(CSalUnresolved::Cause cause, std::string_view name, std::string detail, const std::string& text);
     void Progress(std::size_t done);
 
     CSalScanner m_ownScanner;
@@ -60,7 +76,7 @@ private:
     const SymbolTable* m_table = nullptr;
     std::unique_ptr<Resolver> m_resolver;
     const outline::Outline* m_outline = nullptr;
-    std::string m_missingLibraries;   // ", "-joined, for unresolved reports
+    std::string m_missingLibraries;   // missing and refused libraries, for unresolved reports
     bool m_unqualifiedExternal = false;
 
     // The item being parsed.

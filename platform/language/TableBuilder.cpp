@@ -121,7 +121,9 @@ void TableBuilder::Walk(std::int32_t index, CSalSymbol* container)
         // An event handler of an ActiveX window declares its own parameters.
         for (std::int32_t c = item.firstChild; c >= 0; c = m_outline->items[c].next)
             if (IsUsable(m_outline->items[c]) && m_outline->items[c].type == Parameters) {
-                m_table.m_handlerScopes.insert(handler);
+                // Its path is a component of its parameters' paths.
+                if (m_table.m_handlerScopes.insert(handler).second)
+                    m_table.AddMember(ScopeFor(container), handler, m_table.m_names.Intern(handler->GetName()));
                 Declarations(c, handler, true, false);
             }
         return;
@@ -288,31 +290,55 @@ void TableBuilder::NoteObjectClass(std::int32_t index, CSalSymbol* owner)
     m_classLines.push_back(note);
 }
 
+namespace {
+
+// The child window (or column) under a class or window whose Class ChildKey
+// is key, looking through Contents only; -1 when there is none.
+std::int32_t ChildWithKey(const outline::Outline& o, std::int32_t top, int key)
+{
+    std::vector<std::int32_t> stack{top};
+    while (!stack.empty()) {
+        const std::int32_t at = stack.back();
+        stack.pop_back();
+        for (std::int32_t c = o.items[at].firstChild; c >= 0; c = o.items[c].next) {
+            const Item& item = o.items[c];
+            if (!IsUsable(item)) continue;
+            if (item.type == Contents) stack.push_back(c);
+            if (!outline::IsChildWindowType(item.type)) continue;
+            if (KeyOf(o, c, "Class ChildKey:") == key) return c;
+            stack.push_back(c);
+        }
+    }
+    return -1;
+}
+
+} // namespace
+
 // The class of the child window of cls (or of its bases) whose Class
 // ChildKey is key, following inherited children further down.
-CClass* TableBuilder::InheritedClass(CClass* cls, int key, int depth) const
+CClass* TableBuilder::InheritedClass(CClass* cls, int key, int depth)
 {
     if (depth > 16) return nullptr;   // a loop of inherited children
+    const auto known = m_inherited.find({cls, key});
+    if (known != m_inherited.end()) return known->second;
+    CClass* found = nullptr;
     for (CClass* c : cls->GetLinearization()) {
         std::int32_t top = -1;
         const outline::Outline* o = outline::Registry::Get().Resolve(c->GetItem().GetItem(), &top);
-        if (!o) continue;
-        // Child windows are nested in Contents sections, columns in child tables.
-        for (std::int32_t i = o->items[top].firstChild; i >= 0; i = o->NextInOrder(i, top)) {
-            const Item& item = o->items[i];
-            if (!IsUsable(item) || !outline::IsChildWindowType(item.type) ||
-                KeyOf(*o, i, "Class ChildKey:") != key)
-                continue;
-            const std::int32_t line = ObjectClassLine(*o, i);
-            if (line < 0) return nullptr;
+        const std::int32_t child = o ? ChildWithKey(*o, top, key) : -1;
+        if (child < 0) continue;
+        const std::int32_t line = ObjectClassLine(*o, child);
+        if (line >= 0) {
             const NameId name = m_table.Names().Find(LeadingIdent(o->items[line].Text()));
-            auto* named = dynamic_cast<CClass*>(m_table.FindGlobal(name));
-            if (!named) return nullptr;
-            const int next = KeyOf(*o, i, "Class Child Ref Key:");
-            return next > 0 ? InheritedClass(named, next, depth + 1) : named;
+            if (auto* named = dynamic_cast<CClass*>(m_table.FindGlobal(name))) {
+                const int next = KeyOf(*o, child, "Class Child Ref Key:");
+                found = next > 0 ? InheritedClass(named, next, depth + 1) : named;
+            }
         }
+        break;
     }
-    return nullptr;
+    m_inherited.emplace(std::make_pair(cls, key), found);
+    return found;
 }
 
 void TableBuilder::Link()

@@ -2,6 +2,9 @@
 // Fills a SymbolTable from the outline model: declarations first, in
 // outline order, then the class links (bases, classes of windows and
 // objects) and the overrides they imply.
+#include <map>
+#include <utility>
+
 #include "platform/language/SymbolTable.h"
 
 namespace zv::lang {
@@ -32,7 +35,7 @@ private:
     void AddExternal(std::int32_t index, CSalSymbol* container);
     void NoteObjectClass(std::int32_t index, CSalSymbol* owner);
     void LinkLine(const ClassLine& line);
-    CClass* InheritedClass(CClass* cls, int key, int depth) const;
+    CClass* InheritedClass(CClass* cls, int key, int depth);
     Scope ScopeFor(CSalSymbol* container) const;
     CGItem ItemAt(std::int32_t index) const;
     void ComputeOverrides();
@@ -41,6 +44,7 @@ private:
     const outline::Outline* m_outline = nullptr;
     bool m_builtIn = false;
     std::vector<ClassLine> m_classLines;
+    std::map<std::pair<const CClass*, int>, CClass*> m_inherited;   // (class, child key) -> class of that child
 };
 
 } // namespace zv::lang

@@ -18,6 +18,7 @@ void HostState::Select(HOUTLINE hOutline, HITEM hItem)
     selectedItem = hItem;
     CGItem item(hOutline, hItem);
     zv::notify::ContextChange(item);
+    Changed(HostChange::Selection, hItem);
 }
 
 void HostState::Edit(HITEM hItem, const std::string& text, int start, int end)
@@ -37,9 +38,41 @@ void HostState::EndEdit()
 
 void HostState::Reset()
 {
-    const HOUTLINE context = contextOutline;
-    *this = HostState();
-    contextOutline = context;
+    HostState fresh;
+    fresh.contextOutline = contextOutline;
+    fresh.m_listeners = std::move(m_listeners);
+    fresh.m_nextListener = m_nextListener;
+    *this = std::move(fresh);
+}
+
+void HostState::AddOutput(OutputLine line)
+{
+    output.push_back(std::move(line));
+    Changed(HostChange::Output, output.back().item);
+}
+
+void HostState::ClearOutput()
+{
+    output.clear();
+    Changed(HostChange::Output);
+}
+
+int HostState::Listen(HostListener listener)
+{
+    m_listeners.emplace_back(m_nextListener, std::move(listener));
+    return m_nextListener++;
+}
+
+void HostState::Unlisten(int id)
+{
+    std::erase_if(m_listeners, [id](const auto& entry) { return entry.first == id; });
+}
+
+void HostState::Changed(HostChange what, HITEM hItem)
+{
+    // A copy: a listener may stop listening while being called.
+    const auto listeners = m_listeners;
+    for (const auto& [id, listener] : listeners) listener(what, hItem);
 }
 
 HOUTLINE OpenOutline(const std::string& path, std::string* error)
@@ -67,6 +100,7 @@ void AdoptOutline(HOUTLINE hOutline)
     host.EndEdit();
     host.marked.clear();
     zv::notify::FileRead(hOutline);
+    host.Changed(HostChange::Outline);
 }
 
 HOUTLINE NewOutline()
@@ -90,6 +124,7 @@ HOUTLINE NewOutline()
     host.selectedItem = 0;
     host.EndEdit();
     zv::notify::FileNew(o.Handle());
+    host.Changed(HostChange::Outline);
     return o.Handle();
 }
 
@@ -105,7 +140,7 @@ bool SaveOutline(HOUTLINE hOutline, const std::string& path, std::string* error)
         zv::outline::SaveProgram(*o, path);
     } catch (const CGKitError& e) {
         if (error) *error = e.what();
-        HostState::Get().output.push_back({e.what(), hOutline, 0, true});
+        HostState::Get().AddOutput({e.what(), hOutline, 0, true});
         return false;
     }
     zv::notify::FileWrite(hOutline);
@@ -122,6 +157,7 @@ void CloseOutline(HOUTLINE hOutline)
         host.EndEdit();
     }
     zv::outline::Registry::Get().Destroy(hOutline);
+    host.Changed(HostChange::Outline);
 }
 
 void Terminate() { zv::notify::Terminate(); }

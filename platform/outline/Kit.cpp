@@ -148,6 +148,7 @@ bool CGItem::SetText(const std::string& text)
     item->textStart = static_cast<std::uint16_t>(std::min<std::size_t>(start, 0xFFFF));
     Reclassify(*o, Outline::IndexOf(m_hItem));
     zv::notify::EditTitle(*this);
+    zv::host::HostState::Get().Changed(zv::host::HostChange::Text, m_hItem);
     return true;
 }
 
@@ -195,6 +196,7 @@ bool CGItem::SetObjectClass(const std::string& name)
         decl.textStart = static_cast<std::uint16_t>(
             std::min<std::size_t>(decl.textStart + name.size() - old.size(), 0xFFFF));
         zv::notify::EditTitle(*this);
+        zv::host::HostState::Get().Changed(zv::host::HostChange::Text, m_hItem);
         return true;
     }
     if (cls < 0) return false;
@@ -216,6 +218,7 @@ bool CGItem::Delete()
     if (host.selectedItem && isChildOf(host.selectedItem, m_hItem)) host.selectedItem = 0;
     if (host.editItem && isChildOf(host.editItem, m_hItem)) host.EndEdit();
     o->Remove(index);
+    host.Changed(zv::host::HostChange::Removed, m_hItem);
     return true;
 }
 
@@ -342,7 +345,7 @@ bool CGApplication::GetFirstMarked(CGItem& item) const
 
 void CGApplication::ReportMessage(const std::string& text, CGItem* item) const
 {
-    zv::host::HostState::Get().output.push_back(
+    zv::host::HostState::Get().AddOutput(
         {text, item ? item->GetOutline() : m_hOutline, item ? item->GetItem() : 0, false});
 }
 
@@ -353,13 +356,13 @@ HOUTLINE CGApplication::LoadOutline(const std::string& path)
         Initialize(o.Handle(), o.ItemHandle(o.root));
         LastError().clear();
         for (const auto& missing : o.missing)
-            zv::host::HostState::Get().output.push_back(
+            zv::host::HostState::Get().AddOutput(
                 {"library not found: " + missing.name + " (included at " + missing.includedFrom + ")",
                  o.Handle(), o.ItemHandle(missing.includeItem), true});
         return o.Handle();
     } catch (const CGKitError& e) {
         LastError() = e.what();
-        zv::host::HostState::Get().output.push_back({e.what(), 0, 0, true});
+        zv::host::HostState::Get().AddOutput({e.what(), 0, 0, true});
         return 0;
     }
 }
@@ -520,6 +523,7 @@ bool CGActionBlock::InsertAfter(const std::string& line)
     o->items[parent].childrenEdited = true;
     m_hCurrent = o->ItemHandle(index);
     zv::notify::EditInsert(CGItem(o->Handle(), m_hCurrent));
+    zv::host::HostState::Get().Changed(zv::host::HostChange::Inserted, m_hCurrent);
     return true;
 }
 
@@ -567,11 +571,13 @@ bool IsSymbol(const CGItem& item)
     return t != OnMessage && t != BaseClass && t != ObjectClass && t != NamedMenuRef;
 }
 
-void ClearErrorLog() { zv::host::HostState::Get().output.clear(); }
+void ClearErrorLog() { zv::host::HostState::Get().ClearOutput(); }
+
+void SetContextOutline(HOUTLINE hContext) { zv::host::HostState::Get().contextOutline = hContext; }
 
 bool ReportError(const std::string& where, const std::string& text, int /*flags*/)
 {
-    zv::host::HostState::Get().output.push_back({where.empty() ? text : where + ": " + text, 0, 0, true});
+    zv::host::HostState::Get().AddOutput({where.empty() ? text : where + ": " + text, 0, 0, true});
     return true;
 }
 
@@ -605,6 +611,7 @@ void SetBreak(HOUTLINE /*hOutline*/, HITEM hItem, bool on)
     auto& breakpoints = zv::host::HostState::Get().breakpoints;
     if (on) breakpoints.insert(hItem);
     else breakpoints.erase(hItem);
+    zv::host::HostState::Get().Changed(zv::host::HostChange::Breakpoints, hItem);
 }
 
 bool isChildOf(HITEM hItem, HITEM hAncestor)
@@ -663,3 +670,264 @@ bool IsExternalFunction(const CGItem& item)
 bool IsLegalIdentifierChar(char c) { return IsIdentByte(c); }
 
 CGString GetName(const CGItem& item) { return item.GetName(); }
+
+// ---- the host editor's edits ------------------------------------------------
+
+namespace zv::host {
+
+namespace {
+
+// An item of the program itself, alive, not the root: what the editor may change.
+Item* Editable(HITEM hItem, Outline** outline)
+{
+    Item* item = Resolve(hItem, outline);
+    return item && item->file == 0 ? item : nullptr;
+}
+
+// The index after which to insert under parent: -1 for the first place.
+bool InsertionPlace(HITEM hParent, HITEM hAfter, Outline** outline, std::int32_t* parent,
+                    std::int32_t* after)
+{
+    if (!Editable(hParent, outline)) return false;
+    *parent = Outline::IndexOf(hParent);
+    *after = -1;
+    if (hAfter) {
+        Outline* o = nullptr;
+        const Item* sibling = Resolve(hAfter, &o);
+        if (!sibling || o != *outline || sibling->parent != *parent) return false;
+        *after = Outline::IndexOf(hAfter);
+    }
+    return true;
+}
+
+std::int32_t InsertUnder(Outline& o, std::int32_t parent, std::int32_t after, Item&& item)
+{
+    if (after >= 0) return o.InsertAfter(after, std::move(item));
+    const auto index = static_cast<std::int32_t>(o.items.size());
+    const std::int32_t first = o.items[parent].firstChild;
+    item.parent = parent;
+    item.prev = -1;
+    item.next = first;
+    o.items.push_back(std::move(item));
+    if (first >= 0) o.items[first].prev = index;
+    else o.items[parent].lastChild = index;
+    o.items[parent].firstChild = index;
+    return index;
+}
+
+void Unlink(Outline& o, std::int32_t index)
+{
+    Item& it = o.items[index];
+    if (it.prev >= 0) o.items[it.prev].next = it.next;
+    else o.items[it.parent].firstChild = it.next;
+    if (it.next >= 0) o.items[it.next].prev = it.prev;
+    else o.items[it.parent].lastChild = it.prev;
+    it.prev = it.next = -1;
+}
+
+void AppendCopy(const Outline& o, std::int32_t index, int level, std::string& out)
+{
+    const Item& item = o.items[index];
+    out += ".head " + std::to_string(level) + (item.firstChild >= 0 ? " +  " : " -  ");
+    out += item.line;
+    out += '\n';
+    if (item.data) {
+        out += *item.data;
+        out += '\n';
+    }
+    for (std::int32_t c = item.firstChild; c >= 0; c = o.items[c].next)
+        if (o.items[c].alive) AppendCopy(o, c, level + 1, out);
+}
+
+struct CopiedItem {
+    int level = 0;
+    std::string line;
+    std::string data;
+};
+
+bool ParseCopied(const std::string& text, std::vector<CopiedItem>& items, std::string* error)
+{
+    std::size_t pos = 0;
+    int lineNo = 0;
+    bool inData = false;
+    auto fail = [&](const std::string& why) {
+        if (error) *error = "pasted text, line " + std::to_string(lineNo) + ": " + why;
+        return false;
+    };
+    while (pos < text.size()) {
+        std::size_t end = text.find('\n', pos);
+        if (end == std::string::npos) end = text.size();
+        std::string line = text.substr(pos, end - pos);
+        pos = end + 1;
+        ++lineNo;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.rfind(".head ", 0) == 0) {
+            inData = false;
+            std::size_t at = 6, digits = 0;
+            int level = 0;
+            while (at < line.size() && std::isdigit(static_cast<unsigned char>(line[at])) && digits < 6) {
+                level = level * 10 + (line[at++] - '0');
+                ++digits;
+            }
+            if (digits == 0 || at + 1 >= line.size() || line[at] != ' ' ||
+                (line[at + 1] != '+' && line[at + 1] != '-'))
+                return fail("not an item header");
+            const int previous = items.empty() ? 0 : items.back().level;
+            if (items.empty() ? level != 0 : level > previous + 1)
+                return fail("level " + std::to_string(level) + " does not follow level " +
+                            std::to_string(previous));
+            at += 2;
+            while (at < line.size() && line[at] == ' ') ++at;
+            items.push_back({level, line.substr(at), {}});
+        } else if (items.empty()) {
+            return fail("text before the first item header");
+        } else if (inData || line.rfind(".data ", 0) == 0 || !items.back().data.empty()) {
+            // Data blocks, and whatever follows them, are kept verbatim.
+            inData = line.rfind(".enddata", 0) != 0;
+            if (!items.back().data.empty()) items.back().data += '\n';
+            items.back().data += line;
+        } else {
+            items.back().line += '\n';
+            items.back().line += line;
+        }
+    }
+    if (items.empty()) return fail("no items");
+    return true;
+}
+
+} // namespace
+
+bool SetItemLine(HITEM hItem, const std::string& line)
+{
+    Outline* o = nullptr;
+    Item* item = Editable(hItem, &o);
+    if (!item || item->parent < 0) return false;
+    if (item->line == line) return true;
+    const int oldType = item->type;
+    item->line = line;
+    Reclassify(*o, Outline::IndexOf(hItem));
+    CGItem edited(o->Handle(), hItem);
+    if (o->items[Outline::IndexOf(hItem)].type != oldType) zv::notify::EditType(edited);
+    else zv::notify::EditTitle(edited);
+    HostState::Get().Changed(HostChange::Text, hItem);
+    return true;
+}
+
+bool ChangeItemKind(HITEM hItem, const std::string& keyword)
+{
+    Outline* o = nullptr;
+    Item* item = Editable(hItem, &o);
+    if (!item || item->parent < 0) return false;
+    std::string line = keyword;
+    const std::string_view text = item->Text();
+    if (!line.empty() && line.back() != ' ' && !text.empty()) line += ' ';
+    line += text;
+    item->line = std::move(line);
+    Reclassify(*o, Outline::IndexOf(hItem));
+    zv::notify::EditType(CGItem(o->Handle(), hItem));
+    HostState::Get().Changed(HostChange::Text, hItem);
+    return true;
+}
+
+HITEM InsertItem(HITEM hParent, HITEM hAfter, const std::string& line)
+{
+    Outline* o = nullptr;
+    std::int32_t parent = -1, after = -1;
+    if (!InsertionPlace(hParent, hAfter, &o, &parent, &after)) return 0;
+    Item item;
+    item.line = line;
+    item.mark = 0;  // the writer works the mark out
+    o->Classify(item, parent);
+    const std::int32_t index = InsertUnder(*o, parent, after, std::move(item));
+    o->items[parent].childrenEdited = true;
+    const HITEM hItem = o->ItemHandle(index);
+    zv::notify::EditInsert(CGItem(o->Handle(), hItem));
+    HostState::Get().Changed(HostChange::Inserted, hItem);
+    return hItem;
+}
+
+std::string CopyItems(const std::vector<HITEM>& items)
+{
+    std::string out;
+    for (HITEM h : items) {
+        Outline* o = nullptr;
+        if (Resolve(h, &o)) AppendCopy(*o, Outline::IndexOf(h), 0, out);
+    }
+    return out;
+}
+
+std::vector<HITEM> PasteItems(HITEM hParent, HITEM hAfter, const std::string& text, std::string* error)
+{
+    Outline* o = nullptr;
+    std::int32_t parent = -1, after = -1;
+    if (!InsertionPlace(hParent, hAfter, &o, &parent, &after)) {
+        if (error) *error = "cannot paste here: the place is read-only or gone";
+        return {};
+    }
+    std::vector<CopiedItem> copied;
+    if (!ParseCopied(text, copied, error)) return {};
+    std::vector<HITEM> tops;
+    std::vector<std::int32_t> chain;  // the last item made at each level
+    for (CopiedItem& c : copied) {
+        Item item;
+        item.line = std::move(c.line);
+        item.mark = 0;
+        if (!c.data.empty()) item.data = std::make_unique<std::string>(std::move(c.data));
+        chain.resize(static_cast<std::size_t>(c.level));
+        const std::int32_t under = c.level == 0 ? parent : chain.back();
+        o->Classify(item, under);
+        std::int32_t index;
+        if (c.level == 0) {
+            index = InsertUnder(*o, parent, after, std::move(item));
+            after = index;
+            tops.push_back(o->ItemHandle(index));
+        } else {
+            index = o->AppendChild(under, std::move(item));
+        }
+        chain.push_back(index);
+    }
+    o->items[parent].childrenEdited = true;
+    for (HITEM h : tops) {
+        zv::notify::EditPaste(CGItem(o->Handle(), h));
+        HostState::Get().Changed(HostChange::Inserted, h);
+    }
+    return tops;
+}
+
+bool MoveItem(HITEM hItem, int delta)
+{
+    Outline* o = nullptr;
+    Item* item = Editable(hItem, &o);
+    if (!item || item->parent < 0 || delta == 0) return false;
+    const std::int32_t index = Outline::IndexOf(hItem);
+    // The sibling to go behind (-1: to the first place).
+    std::int32_t after = item->prev;
+    for (int n = 0; n < delta; ++n) {
+        const std::int32_t next = n == 0 ? item->next : o->items[after].next;
+        if (next < 0 || o->items[next].file != 0) return false;
+        after = next;
+    }
+    for (int n = 0; n > delta; --n) {
+        if (after < 0 || o->items[after].file != 0) return false;
+        after = o->items[after].prev;
+    }
+    const std::int32_t parent = item->parent;
+    Unlink(*o, index);
+    Item& it = o->items[index];
+    if (after >= 0) {
+        it.prev = after;
+        it.next = o->items[after].next;
+        o->items[after].next = index;
+    } else {
+        it.next = o->items[parent].firstChild;
+        o->items[parent].firstChild = index;
+    }
+    if (it.next >= 0) o->items[it.next].prev = index;
+    else o->items[parent].lastChild = index;
+    o->items[parent].childrenEdited = true;
+    zv::notify::EditList(CGItem(o->Handle(), hItem));
+    HostState::Get().Changed(HostChange::Moved, hItem);
+    return true;
+}
+
+} // namespace zv::host

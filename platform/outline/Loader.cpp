@@ -206,7 +206,7 @@ Outline& LoadProgram(const std::string& path, const std::vector<std::string>& se
             for (std::size_t k = 0; found.empty() && k < searchPath.size(); ++k)
                 found = FindFileNoCase(searchPath[k], request.name);
             if (found.empty()) {
-                outline.missing.push_back({request.name, Location(outline, request.item), request.item});
+                outline.missing.push_back({request.name, {}, Location(outline, request.item), request.item});
                 continue;
             }
             if (!loaded.insert(Canonical(found)).second) continue;  // once each; cycles end here
@@ -226,7 +226,8 @@ Outline& LoadProgram(const std::string& path, const std::vector<std::string>& se
                 // A broken library is reported like a missing one; the program still loads.
                 outline.warnings.push_back(std::string(e.what()) + " (included from " +
                                            Location(outline, request.item) + ")");
-                outline.missing.push_back({request.name, Location(outline, request.item), request.item});
+                outline.files[fileIndex].refused = true;
+                outline.missing.push_back({request.name, e.what(), Location(outline, request.item), request.item});
                 continue;
             }
             for (std::int32_t i = libRoot; i >= 0; i = outline.NextInOrder(i, libRoot))

@@ -16,13 +16,61 @@ std::vector<CNotificationInterface*>& Receivers()
 
 void Report(const char* what, const std::string& why)
 {
-    zv::host::HostState::Get().output.push_back(
+    zv::host::HostState::Get().AddOutput(
         {std::string("Error in the ") + what + " notification: " + why, 0, 0, true});
+}
+
+// Receivers that stopped listening while told that their file closes. The
+// file read or created right after is still announced to them: a receiver
+// that stops on OnFileClose would otherwise never hear of the new outline.
+std::vector<CNotificationInterface*>& ClosedReceivers()
+{
+    static std::vector<CNotificationInterface*> closed;
+    return closed;
+}
+
+bool Contains(const std::vector<CNotificationInterface*>& list, CNotificationInterface* receiver)
+{
+    return std::find(list.begin(), list.end(), receiver) != list.end();
+}
+
+void Deliver(CNotificationInterface& receiver, const char* what,
+             const std::function<void(CGNotificationInterface&)>& call)
+{
+    try {
+        call(receiver);
+    } catch (const std::exception& e) {
+        Report(what, e.what());
+    } catch (CException* e) {
+        Report(what, "an exception of the receiver");
+        e->Delete();
+    } catch (...) {
+        Report(what, "an exception of the receiver");
+    }
+}
+
+// A file read or created is announced to every receiver, including those
+// that stopped at the close before it: none has been told about it yet.
+void Announce(const char* what, const std::function<void(CGNotificationInterface&)>& call)
+{
+    std::vector<CNotificationInterface*> targets = Receivers();
+    for (CNotificationInterface* r : ClosedReceivers())
+        if (!Contains(targets, r)) targets.push_back(r);
+    for (CNotificationInterface* receiver : targets) {
+        // Skips receivers destroyed by an earlier one.
+        if (!Contains(Receivers(), receiver) && !Contains(ClosedReceivers(), receiver)) continue;
+        Deliver(*receiver, what, call);
+    }
+    ClosedReceivers().clear();
 }
 
 } // namespace
 
-CNotificationInterface::~CNotificationInterface() { StopNotification(); }
+CNotificationInterface::~CNotificationInterface()
+{
+    StopNotification();
+    std::erase(ClosedReceivers(), this);
+}
 
 void CNotificationInterface::StartNotification(HOUTLINE hOutline)
 {
@@ -52,16 +100,7 @@ void Dispatch(HOUTLINE hOutline, const char* what,
         if (hOutline != 0 && receiver->GetNotifiedOutline() != 0 &&
             receiver->GetNotifiedOutline() != hOutline)
             continue;
-        try {
-            call(*receiver);
-        } catch (const std::exception& e) {
-            Report(what, e.what());
-        } catch (CException* e) {
-            Report(what, "an exception of the receiver");
-            e->Delete();
-        } catch (...) {
-            Report(what, "an exception of the receiver");
-        }
+        Deliver(*receiver, what, call);
     }
 }
 
@@ -96,16 +135,25 @@ ZV_ITEM_NOTIFICATION(ContextChange, OnContextChange)
         });                                                                            \
     }
 
-// A file read or created is announced to every receiver: they have not
-// been told about the new outline yet.
-ZV_FILE_NOTIFICATION(FileClose, OnFileClose)
 ZV_FILE_NOTIFICATION(FileBeforeWrite, OnFileBeforeWrite)
 ZV_FILE_NOTIFICATION(FileWrite, OnFileWrite)
 #undef ZV_FILE_NOTIFICATION
 
+void FileClose(HOUTLINE hOutline)
+{
+    const std::vector<CNotificationInterface*> before = Receivers();
+    ClosedReceivers().clear();
+    Dispatch(hOutline, "FileClose", [&](CGNotificationInterface& r) {
+        CGApplication app(hOutline);
+        r.OnFileClose(app);
+    });
+    for (CNotificationInterface* receiver : before)
+        if (!Contains(Receivers(), receiver)) ClosedReceivers().push_back(receiver);
+}
+
 void FileRead(HOUTLINE hOutline)
 {
-    Dispatch(0, "FileRead", [&](CGNotificationInterface& r) {
+    Announce("FileRead", [&](CGNotificationInterface& r) {
         CGApplication app(hOutline);
         r.OnFileRead(app);
     });
@@ -113,7 +161,7 @@ void FileRead(HOUTLINE hOutline)
 
 void FileNew(HOUTLINE hOutline)
 {
-    Dispatch(0, "FileNew", [&](CGNotificationInterface& r) {
+    Announce("FileNew", [&](CGNotificationInterface& r) {
         CGApplication app(hOutline);
         r.OnFileNew(app);
     });

@@ -51,10 +51,13 @@ struct SourceFile {
     bool finalEol = true;                // the last line ends with a line end
     std::vector<std::uint8_t> eolByLine; // only for files with mixed line ends: 1 = CR LF, per physical line
     std::int32_t includeItem = -1;       // the File Include item (in the program) that loaded it
+    std::string trailer;                 // an empty root-level item and blank lines after the tree, verbatim
+    bool refused = false;                // a library found but not loaded (binary, broken)
 };
 
 struct MissingLibrary {
     std::string name;
+    std::string reason;                  // why a library that was found is refused; empty: not found
     std::string includedFrom;            // file and line of the File Include item
     std::int32_t includeItem = -1;
 };

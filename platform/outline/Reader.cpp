@@ -61,6 +61,7 @@ public:
     std::int32_t Root() const { return m_root; }
     std::int32_t Current() const { return m_current; }
     int CurrentDepth() const { return static_cast<int>(m_stack.size()) - 1; }
+    bool HasData() const { return m_current >= 0 && m_outline.items[m_current].data != nullptr; }
 
     void AddItem(int level, char mark, std::uint8_t sep, std::string_view line, std::uint32_t lineNo)
     {
@@ -151,10 +152,29 @@ std::string ReadDataBlock(LineCursor& cursor, std::string_view first, const Sour
     Fail(file, start, "data block without .enddata (the file ends inside it)");
 }
 
+// ".winattr" / ".winattr class" and ".end" wrap a window's attribute lines.
+// They mean nothing to the tree and are kept verbatim after the item above.
+bool IsWinAttrMarker(std::string_view line)
+{
+    return line == ".end" || line == ".winattr" || line.substr(0, 9) == ".winattr ";
+}
+
+bool IsBlank(std::string_view text) { return text.find_first_not_of(" \t\r\n") == std::string_view::npos; }
+
+// An empty root-level item after the tree, followed by blank lines only (some
+// libraries end so): where the verbatim tail starts, or npos.
+std::size_t TrailerAt(const LineCursor& cursor, std::string_view line, std::string_view rest, bool hasRoot)
+{
+    if (!hasRoot || !IsBlank(rest) || !IsBlank(cursor.text.substr(cursor.pos))) return std::string_view::npos;
+    return static_cast<std::size_t>(line.data() - cursor.text.data());
+}
+
 bool ParseHeadLine(std::string_view line, int& level, char& mark, std::uint8_t& sep, std::string_view& rest)
 {
     std::size_t i = 6;  // after ".head "
     if (i >= line.size() || line[i] < '0' || line[i] > '9') return false;
+    // A level with a leading zero would be written back without it.
+    if (line[i] == '0' && i + 1 < line.size() && line[i + 1] >= '0' && line[i + 1] <= '9') return false;
     level = 0;
     while (i < line.size() && line[i] >= '0' && line[i] <= '9') {
         level = level * 10 + (line[i] - '0');
@@ -171,7 +191,7 @@ bool ParseHeadLine(std::string_view line, int& level, char& mark, std::uint8_t& 
     return true;
 }
 
-void ParseHeader(TreeBuilder& builder, LineCursor& cursor, const SourceFile& file)
+std::size_t ParseHeader(TreeBuilder& builder, LineCursor& cursor, const SourceFile& file)
 {
     std::string_view line;
     bool hadEol = false;
@@ -183,21 +203,28 @@ void ParseHeader(TreeBuilder& builder, LineCursor& cursor, const SourceFile& fil
             std::string_view rest;
             if (!ParseHeadLine(line, level, mark, sep, rest))
                 Fail(file, cursor.number, "malformed .head line: " + std::string(line.substr(0, 40)));
+            if (level == 0) {
+                const std::size_t tail = TrailerAt(cursor, line, rest, builder.Root() >= 0);
+                if (tail != std::string_view::npos) return tail;
+            }
             builder.AddItem(level, mark, sep, rest, cursor.number);
         } else if (line.substr(0, 6) == ".data ") {
             if (builder.Current() < 0) Fail(file, cursor.number, "data block before the first item");
             builder.AddData(ReadDataBlock(cursor, line, file));
         } else if (line.substr(0, 8) == ".enddata") {
             Fail(file, cursor.number, ".enddata without .data");
+        } else if (IsWinAttrMarker(line) && builder.Current() >= 0) {
+            builder.AddData(std::string(line));
         } else {
             if (builder.Current() < 0)
                 Fail(file, cursor.number, "not a SAL outline: the first line is not a .head line");
             builder.Continue(line);
         }
     }
+    return std::string_view::npos;
 }
 
-void ParseIndented(TreeBuilder& builder, LineCursor& cursor, const SourceFile& file)
+std::size_t ParseIndented(TreeBuilder& builder, LineCursor& cursor, const SourceFile& file)
 {
     std::string_view line;
     bool hadEol = false;
@@ -207,15 +234,29 @@ void ParseIndented(TreeBuilder& builder, LineCursor& cursor, const SourceFile& f
             builder.AddData(ReadDataBlock(cursor, line, file));
             continue;
         }
+        if (builder.Current() >= 0 && !line.empty() && line[0] == '.') {
+            // In column 0 after the root, only markers can stand.
+            if (!IsWinAttrMarker(line))
+                Fail(file, cursor.number, "unknown marker '" + std::string(line.substr(0, line.find(' '))) +
+                                              "' in column 0 (known: .data, .winattr, .end)");
+            builder.AddData(std::string(line));
+            continue;
+        }
+        if (line.empty() || line[0] != '\t') {
+            const std::size_t tail = TrailerAt(cursor, line, line, builder.Root() >= 0);
+            if (tail != std::string_view::npos) return tail;
+        }
         std::size_t tabs = 0;
         while (tabs < line.size() && line[tabs] == '\t') ++tabs;
         const int depth = builder.CurrentDepth();
         if (builder.Current() >= 0 && static_cast<int>(tabs) >= depth + 2) {
-            builder.Continue(line.substr(static_cast<std::size_t>(depth + 2)));
+            // After a data block the line stays whole: the block is written back verbatim.
+            builder.Continue(builder.HasData() ? line : line.substr(static_cast<std::size_t>(depth + 2)));
             continue;
         }
         builder.AddItem(static_cast<int>(tabs), '?', 2, line.substr(tabs), cursor.number);
     }
+    return std::string_view::npos;
 }
 
 } // namespace
@@ -239,9 +280,13 @@ std::int32_t ParseOutlineText(Outline& outline, std::uint16_t fileIndex, std::st
     cursor.text = text;
     file.layout = text.substr(0, 6) == ".head " ? Layout::Header : Layout::Indented;
     TreeBuilder builder(outline, fileIndex);
-    if (file.layout == Layout::Header) ParseHeader(builder, cursor, file);
-    else ParseIndented(builder, cursor, file);
+    const std::size_t tail =
+        file.layout == Layout::Header ? ParseHeader(builder, cursor, file) : ParseIndented(builder, cursor, file);
     builder.CheckEnd(cursor.number);
+    if (tail != std::string_view::npos) {
+        file.trailer.assign(text.substr(tail));
+        text = text.substr(0, tail);
+    }
 
     file.finalEol = !text.empty() && text.back() == '\n';
     file.crlf = cursor.sawCrlf || !cursor.sawLf;
@@ -264,9 +309,11 @@ std::int32_t ParseOutlineText(Outline& outline, std::uint16_t fileIndex, std::st
             for (char ch : item.line)
                 if (ch == '\n') seen(inner, physical++);
             seen(outer, physical++);
-            if (item.data)
+            if (item.data) {
                 for (char ch : *item.data)
                     if (ch == '\n') seen(outer, physical++);
+                seen(outer, physical++);  // and its last line
+            }
         }
         if (uniform) {
             file.crlf = outer != 0;

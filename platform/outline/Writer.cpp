@@ -46,7 +46,9 @@ public:
             i = m_outline.items[i].next;
         }
         // The last line end is written only when the file had one.
-        if (!m_file.finalEol && !m_out.empty()) {
+        if (!m_file.trailer.empty()) {
+            m_out += m_file.trailer;
+        } else if (!m_file.finalEol && !m_out.empty()) {
             if (m_out.back() == '\n') m_out.pop_back();
             if (!m_out.empty() && m_out.back() == '\r') m_out.pop_back();
         }

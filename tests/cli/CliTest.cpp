@@ -196,3 +196,127 @@ TEST_F(Cli, UnrefWithAStoredFilterReadsTheStoreAndNeverWritesIt)
     EXPECT_EQ(r.out.find("LegacyBinLabel"), std::string::npos) << r.out;
     EXPECT_TRUE(zvtest::ReadBytes(store) == before);
 }
+
+namespace {
+
+class CliRealProgram : public ::testing::Test {
+protected:
+    std::string Copy(const std::string& fixture)
+    {
+        return m_tmp.Write(std::filesystem::path(fixture).filename().string(),
+                           zvtest::ReadBytes(zvtest::Fixture("realprog/" + fixture)));
+    }
+    zvtest::TempDir m_tmp;
+};
+
+TEST_F(CliRealProgram, EveryUnresolvedNameCarriesItsCause)
+{
+    const std::string program = Copy("unresolved.apt");
+    m_tmp.Write("binlib.apl", zvtest::ReadBytes(zvtest::Fixture("bad/binary.app")));
+    XrefRun r = Xref("parse " + program + " --unresolved");
+    EXPECT_EQ(r.code, 0) << r.out;
+    EXPECT_NE(r.out.find("unresolved symbols: 3 (1 unknown-class, 2 missing-library)"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("unresolved.apt:14: [unknown-class] Unresolved symbol 'gReport.Print' in Main (class "
+                         "cReportWriter is declared nowhere in what was loaded) (libraries not found: nowhere.apl; "
+                         "libraries refused: binlib.apl)"),
+              std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("unresolved.apt:15: [missing-library] Unresolved symbol 'LibFunction'"), std::string::npos);
+    // The bind stands on the second line of its statement.
+    EXPECT_NE(r.out.find("unresolved.apt:17: [bind] ':nowhere'"), std::string::npos) << r.out;
+    r = Xref("parse " + program + " --unresolved --json");
+    EXPECT_NE(r.out.find("\"causes\": {\"unknown-class\": 1, \"missing-library\": 2, \"unqualified-external\": 0, "
+                         "\"unreadable\": 0, \"unexplained\": 0}"),
+              std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("\"cause\": \"unknown-class\", \"detail\": \"cReportWriter; libraries not found: "
+                         "nowhere.apl; libraries refused: binlib.apl\""),
+              std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("{\"name\": \"nowhere\", \"item\": \"Set gsSql = 'SELECT a FROM t\", \"file\": "),
+              std::string::npos)
+        << r.out;
+
+    // The refused library is listed once, as refused, with its include line.
+    r = Xref("outline " + program);
+    EXPECT_NE(r.out.find("libraries: 0 found, 1 missing, 1 refused"), std::string::npos) << r.out;
+    EXPECT_EQ(Count(r.out, "binlib.apl (included at"), 1u) << r.out;
+    EXPECT_NE(r.out.find("refused binlib.apl (included at " + program + ":4)"), std::string::npos) << r.out;
+}
+
+TEST_F(CliRealProgram, ItemCountsOfOutlineAndParseAgree)
+{
+    const std::string program = Copy("winattr-header.apt");
+    const XrefRun outline = Xref("outline " + program);
+    const XrefRun parse = Xref("parse " + program);
+    EXPECT_NE(outline.out.find("items: 22 ("), std::string::npos) << outline.out;
+    // Two items of the program are commented out.
+    EXPECT_NE(parse.out.find("items: 22 in the tree (20 outside comments,"), std::string::npos) << parse.out;
+}
+
+TEST_F(CliRealProgram, UnexplainedNamesAreSaidToBeSo)
+{
+    const std::string program = m_tmp.Write("plain.apt", zvtest::Crlf(".head 0 +  Application Description: x\n"
+                                                                       ".head 1 +  Global Declarations\n"
+                                                                       ".head 2 +  Internal Functions\n"
+                                                                       ".head 3 +  Function: F\n"
+                                                                       ".head 4 +  Actions\n"
+                                                                       ".head 5 -  Call Nowhere(  )\n"));
+    const XrefRun r = Xref("parse " + program + " --unresolved");
+    EXPECT_NE(r.out.find("unresolved symbols: 1 (1 unexplained)"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("plain.apt:6: [unexplained] Unresolved symbol 'Nowhere' in F"), std::string::npos) << r.out;
+}
+
+TEST_F(CliRealProgram, ABareNameSharedBySeveralSymbolsIsAmbiguousEverywhere)
+{
+    // psText is a parameter of two functions; Paint a function of four classes and windows.
+    const std::string program = Copy("classes.apt");
+    XrefRun r = Xref("refs " + program + " psText");
+    EXPECT_EQ(r.code, 2);
+    EXPECT_NE(r.out.find("is ambiguous"), std::string::npos);
+    r = Xref("refs " + program + " Paint");
+    EXPECT_EQ(r.code, 2);
+    EXPECT_EQ(Count(r.out, "::Paint  ("), 4u) << r.out;
+    // A global name shared with a local one: the candidates name the global one as ::name.
+    const std::string shadow = m_tmp.Write("shadow.apt", zvtest::Crlf(".head 0 +  Application Description: x\n"
+                                                                      ".head 1 +  Global Declarations\n"
+                                                                      ".head 2 +  Variables\n"
+                                                                      ".head 3 -  Number: nCount\n"
+                                                                      ".head 2 +  Internal Functions\n"
+                                                                      ".head 3 +  Function: F\n"
+                                                                      ".head 4 +  Local variables\n"
+                                                                      ".head 5 -  Number: nCount\n"
+                                                                      ".head 4 +  Actions\n"
+                                                                      ".head 5 -  Set nCount = 1\n"));
+    r = Xref("refs " + shadow + " nCount");
+    EXPECT_EQ(r.code, 2);
+    EXPECT_NE(r.out.find("  ::nCount  ("), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("  F::nCount  ("), std::string::npos) << r.out;
+    r = Xref("refs " + shadow + " ::nCount");
+    EXPECT_EQ(r.code, 0) << r.out;
+    EXPECT_EQ(ReferenceCount(r.out), 0);
+    r = Xref("refs " + shadow + " F::nCount");
+    EXPECT_EQ(ReferenceCount(r.out), 1);
+}
+
+TEST_F(CliRealProgram, TheDryRunListsEveryLineARenameChanges)
+{
+    const std::string program = Copy("classes.apt");
+    XrefRun r = Xref("rename " + program + " clsBaseButton clsButton --dry-run");
+    EXPECT_EQ(r.code, 0) << r.out;
+    EXPECT_EQ(Count(r.out, "  + Class: clsButton"), 2u) << r.out;
+    EXPECT_NE(r.out.find("classes.apt:77\n  - Class: clsBaseButton"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("2 references and the declaration, 3 lines would change"), std::string::npos) << r.out;
+    // A late-bound family: every function of it, and the call that reaches them.
+    r = Xref("rename " + program + " frmOrders::Paint Draw -o " + m_tmp.Path("out.apt"));
+    EXPECT_EQ(r.code, 0) << r.out;
+    EXPECT_NE(r.out.find("renamed together:\n  cPagedForm::Paint"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("1 reference and 4 declarations, 5 lines changed"), std::string::npos) << r.out;
+    r = Xref("parse " + m_tmp.Path("out.apt"));
+    EXPECT_NE(r.out.find("unresolved symbols: 0"), std::string::npos) << r.out;
+    r = Xref("callers " + m_tmp.Path("out.apt") + " cQuickOrderForm::Draw");
+    EXPECT_NE(r.out.find("cPagedForm::Refresh"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("[late bound]"), std::string::npos) << r.out;
+}
+
+} // namespace

@@ -24,7 +24,13 @@ std::vector<int> RowLines(QTreeWidget* list)
     std::vector<int> lines;
     for (int i = 0; i < list->topLevelItemCount(); ++i) {
         const QTreeWidgetItem* row = list->topLevelItem(i);
-        lines.push_back(CGItem(zvrow::OutlineOf(row), zvrow::ItemOf(row)).GetLineNumber());
+        // The line where the name stands, as the command line reports it (a
+        // continuation line of a multi-line statement counts as its own line).
+        CGItem source(zvrow::OutlineOf(row), zvrow::ItemOf(row));
+        const QVariant position = row->data(0, zvrow::Position);
+        const CReference reference(&source, position.isValid() ? position.toInt() : 0,
+                                   row->data(0, zvrow::Length).toInt());
+        lines.push_back(reference.GetLineNumber());
     }
     std::sort(lines.begin(), lines.end());
     return lines;

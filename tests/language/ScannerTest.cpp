@@ -36,6 +36,18 @@ TEST(Scanner, TokensCarryExactPositions)
     EXPECT_EQ(t[5].kind, SalTok::RParen);
 }
 
+TEST(Scanner, AnExclamationMarkOutsideAStringCommentsOutTheRestOfTheLine)
+{
+    EXPECT_EQ(Kinds("a != b ! it's c"), "id op id");
+    EXPECT_EQ(Kinds("'a ! b' ! c"), "str");
+    EXPECT_EQ(Kinds("!c"), "");
+    // The comment ends with its line; the next line of the statement is code.
+    const auto t = Scan("f( a, ! first\n   b )");
+    ASSERT_EQ(t.size(), 6u);
+    EXPECT_EQ(t[4].kind, SalTok::Ident);
+    EXPECT_EQ(t[4].pos, 17);
+}
+
 TEST(Scanner, OperatorsAndWordOperators)
 {
     EXPECT_EQ(Kinds("a <= b AND NOT c || 'x' != d <> e"), "id op id and not id op str op id op id");
