@@ -107,7 +107,6 @@ bool CZvMainFrame::createToolbar()
         m_toolBar->setContentsMargins(0, 0, 0, 0);
         m_toolBar->setStyleSheet("QToolBar { padding: 1px; spacing: 2px; border: none; } "
                                  "QToolButton { padding: 2px; }");
-        m_toolBar->setContextMenuPolicy(Qt::PreventContextMenu);
         addToolBar(Qt::RightToolBarArea, m_toolBar);
         m_menu = new QMenu(tr("Zavora"), this);
         for (const ToolButton& button : kButtons) {

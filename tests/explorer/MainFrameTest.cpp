@@ -39,6 +39,9 @@ TEST_F(ExplorerTest, ToolbarHoldsTheEightPositionsInOrder)
     // Every command is in the menu too: desktops may take the F11 family.
     for (int id : {32788, 32786, 32781, 32787, 32793, 32794, 32803})
         EXPECT_TRUE(m_frame->commandMenu()->actions().contains(m_frame->action(id))) << id;
+    // Right-clicking the toolbar offers the same menu.
+    std::unique_ptr<QMenu> popup(m_frame->createPopupMenu());
+    EXPECT_EQ(popup->actions(), m_frame->commandMenu()->actions());
 }
 
 TEST_F(ExplorerTest, StatusBarShowsTheOutdatedStateOnRed)
