@@ -2,6 +2,7 @@
 // the keyboard entry, the shutdown when the host's main window ends, and the
 // entry points the host looks up by name.
 #include <QApplication>
+#include <QDockWidget>
 #include <QLibrary>
 #include <QMainWindow>
 #include <QPointer>
@@ -12,6 +13,8 @@
 #include "contracts/Check.h"
 #include "contracts/MessageBox.h"
 #include "engine/XrefList.h"
+#include "explorer/FrameTest.h"
+#include "explorer/ZvDockWindow.h"
 #include "engine/Zavora.h"
 #include "host/ZavoraNotificationInterface.h"
 #include "host/ZvHostExplorer.h"
@@ -32,6 +35,10 @@ struct PluginLife {
     std::unique_ptr<QTimer> startTimer;
     std::unique_ptr<QLibrary> self;
     std::unique_ptr<QLibrary> zelbar;
+    std::unique_ptr<CZvDockWindow> dock;          // the application's dock window
+    QPointer<CZvMainFrame> frame;                  // the explorer, owned by its bar
+    // Without the bar library there is no explorer window: its state then
+    // shows in the host's status bar.
     std::unique_ptr<CZvHostExplorer> explorer;
     std::unique_ptr<CZvWidgetHostPorts> ports;
     std::unique_ptr<CZavoraNotificationInterface> receiver;
@@ -54,8 +61,13 @@ void StartupTick()
     QMainWindow* window = ZvHostMainWindow();
     if (!window || life.started) return;
     life.started = true;
-    // The dock window comes with the explorer window; until then the
-    // explorer's state shows in the host's status bar.
+    try {
+        life.dock = std::make_unique<CZvDockWindow>();
+    } catch (CException* e) {
+        // A bar without a window: the start-up goes on without it.
+        e->Delete();
+        life.dock.reset();
+    }
     CZavoraApp::Instance().InitInstance2();
     window->activateWindow();
     life.startTimer->stop();
@@ -96,11 +108,21 @@ int CZavoraApp::InitInstance2()
     int result = 0;
     ZV_TRY
         SetRegistryKey();
+        // The bar's docking frame: the host window it docks in. (The bar's
+        // style values are the bar library's business; ours takes none.)
+        QDockWidget* bar = life.dock && life.dock->hasBar() ? life.dock->GetControlBarWindow() : nullptr;
+        QMainWindow* dockingFrame = bar ? qobject_cast<QMainWindow*>(bar->parentWidget()) : nullptr;
         CGApplication app(CurrentOutline());
         m_prefs->load();
-        life.explorer = std::make_unique<CZvHostExplorer>();
-        life.ports = std::make_unique<CZvWidgetHostPorts>();
-        SetPorts(life.explorer.get(), life.ports.get());
+        if (dockingFrame) {
+            // The frame makes itself the engine's explorer and window ports.
+            life.frame = new CZvMainFrame(dockingFrame);
+            life.dock->SetClientWindow(life.frame);
+        } else {
+            life.explorer = std::make_unique<CZvHostExplorer>();
+            life.ports = std::make_unique<CZvWidgetHostPorts>();
+            SetPorts(life.explorer.get(), life.ports.get());
+        }
         life.receiver = std::make_unique<CZavoraNotificationInterface>();
         SetNotificationReceiver(life.receiver.get());
         Clear();
@@ -122,7 +144,11 @@ int CZavoraApp::InitInstance2()
             CreateProgressDlg();
             life.receiver->StartNotification(CurrentOutline());
             // The auto-mode button is on from the start when the preference says so.
-            if (m_prefs->AutoMode) m_explorer->AutoMode(true);
+            if (m_prefs->AutoMode) {
+                if (life.frame && life.frame->action(CZvMainFrame::ID_AUTOMODE))
+                    life.frame->action(CZvMainFrame::ID_AUTOMODE)->setChecked(true);
+                m_explorer->AutoMode(true);
+            }
             m_explorer->outdated(true);
             result = 1;
         }
@@ -164,6 +190,7 @@ extern "C" __attribute__((visibility("default"))) void ZvPluginUnload()
     CZavoraApp::Instance().SetNotificationReceiver(nullptr);
     CZavoraApp::Instance().SetPorts(nullptr, nullptr);
     CZavoraApp::Destroy();
+    life.dock.reset();
     life.keys.reset();
     life.receiver.reset();
     life.explorer.reset();
@@ -171,12 +198,23 @@ extern "C" __attribute__((visibility("default"))) void ZvPluginUnload()
     life.started = life.done = false;
 }
 
+CZvMainFrame* ZvExplorerFrame() { return Life().frame; }
+
 extern "C" __attribute__((visibility("default"))) int ZvPluginCommand(const char* command)
 {
     const std::string name = command ? command : "";
     PluginLife& life = Life();
-    if (name == "AutoMode" && life.explorer) {
-        // The switch of the auto-mode button: the preference stays as stored.
+    if (name != "AutoMode") return 0;
+    // The switch of the auto-mode button: the preference stays as stored.
+    if (life.frame) {
+        // As a click on the button: it now shows whether auto mode runs.
+        if (QAction* button = life.frame->action(CZvMainFrame::ID_AUTOMODE)) {
+            button->setChecked(!life.frame->isAutoModeRunning());
+            life.frame->OnCommand(CZvMainFrame::ID_AUTOMODE);
+        }
+        return 1;
+    }
+    if (life.explorer) {
         life.explorer->AutoMode(!life.explorer->isAutoModeRunning());
         return 1;
     }
@@ -187,9 +225,9 @@ extern "C" __attribute__((visibility("default"))) int ZvPluginCommandState(const
 {
     const std::string name = command ? command : "";
     PluginLife& life = Life();
-    if (name == "AutoMode")
-        return life.explorer ? (1 | (life.explorer->isAutoModeRunning() ? 2 : 0)) : 0;
-    return 0;
+    if (name != "AutoMode") return 0;
+    if (life.frame) return 1 | (life.frame->isAutoModeRunning() ? 2 : 0);
+    return life.explorer ? (1 | (life.explorer->isAutoModeRunning() ? 2 : 0)) : 0;
 }
 
 namespace {

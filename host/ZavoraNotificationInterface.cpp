@@ -41,9 +41,9 @@ void CZavoraNotificationInterface::OnContextChange(CGItem& item)
             CGApplication app(item.GetOutline());
             app.GetFirstMarked(item);
             CZavoraApp& zavora = CZavoraApp::Instance();
-            // The explorer's own navigation is no new choice of the user's.
-            if (zavora.GetPreferences()->AutoMode && !CZvExplorerSelection::Active())
-                zavora.GetExplorer().AutoMode(true);
+            // The explorer's own navigation is no new choice of the user's:
+            // it neither starts auto mode nor lets a running one show it.
+            if (zavora.GetPreferences()->AutoMode) zavora.GetExplorer().AutoMode(!CZvExplorerSelection::Active());
         }
     ZV_CATCH("\"CZavoraNotificationInterface::OnContextChange\"")
 }

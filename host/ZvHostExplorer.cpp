@@ -1,11 +1,14 @@
 #include "host/ZvHostExplorer.h"
 
+#include <QApplication>
 #include <QInputDialog>
 #include <QMainWindow>
 #include <QStatusBar>
 
+#include "contracts/MessageBox.h"
 #include "engine/XrefList.h"
 #include "engine/Zavora.h"
+#include "explorer/FrameTest.h"
 #include "settings/ZavoraPrefs.h"
 
 namespace {
@@ -40,7 +43,13 @@ CZvExplorerSelection::~CZvExplorerSelection()
             explorer->adoptSelection();
 }
 
-bool CZvExplorerSelection::Active() { return SelectionDepth() > 0; }
+bool CZvExplorerSelection::Active()
+{
+    if (SelectionDepth() > 0) return true;
+    CZvMainFrame* frame = ZvExplorerFrame();
+    QWidget* focus = QApplication::focusWidget();
+    return frame && focus && frame->isAncestorOf(focus);
+}
 
 CZvHostExplorer::CZvHostExplorer()
 {
@@ -130,15 +139,28 @@ void CZvWidgetHostPorts::ActivateHostWindow()
     if (QMainWindow* window = ZvHostMainWindow()) window->activateWindow();
 }
 
-bool CZvWidgetHostPorts::AskNewName(const std::string& oldName, std::string& newName, const NameCheck&)
+bool CZvWidgetHostPorts::AskNewName(const std::string& oldName, std::string& newName, const NameCheck& check)
 {
-    if (RenameHandler()) return RenameHandler()(oldName, newName);
-    bool ok = false;
-    const QString text = QInputDialog::getText(ZvHostMainWindow(), "Rename", "New name:", QLineEdit::Normal,
-                                               QString::fromStdString(oldName), &ok);
-    if (!ok || text.isEmpty()) return false;
-    newName = text.toStdString();
-    return true;
+    for (;;) {
+        std::string answer;
+        if (RenameHandler()) {
+            if (!RenameHandler()(oldName, answer)) return false;
+        } else {
+            bool ok = false;
+            const QString text = QInputDialog::getText(ZvHostMainWindow(), "Rename", "New name:", QLineEdit::Normal,
+                                                       QString::fromStdString(oldName), &ok);
+            if (!ok || text.isEmpty()) return false;
+            answer = text.toStdString();
+        }
+        const std::string why = check ? check(answer) : std::string();
+        if (why.empty()) {
+            newName = answer;
+            return true;
+        }
+        // A refused name is said why; a handler that insists gets no second turn.
+        ZvMessageBox(nullptr, why, "Zavora", ZvMB_OK, ZvMB_ICONEXCLAMATION);
+        if (RenameHandler()) return false;
+    }
 }
 
 ZvRenameHandler ZvSetRenameHandler(ZvRenameHandler handler)

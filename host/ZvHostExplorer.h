@@ -10,10 +10,14 @@
 
 #include "engine/HeadlessPorts.h"
 
+class CZvMainFrame;
 class QMainWindow;
 
 // The host's main window, as the kit hands it out (GetWindowOfApp).
 QMainWindow* ZvHostMainWindow();
+
+// The docked explorer window, once the start-up made it; null without a bar.
+CZvMainFrame* ZvExplorerFrame();
 
 // Marks selections made by the explorer itself (going to a declaration, a
 // double-click in a list): they do not re-arm auto mode, and auto mode takes
@@ -24,6 +28,8 @@ public:
     ~CZvExplorerSelection();
     CZvExplorerSelection(const CZvExplorerSelection&) = delete;
     CZvExplorerSelection& operator=(const CZvExplorerSelection&) = delete;
+    // Also true while the docked explorer has the keyboard focus: a
+    // double-click in its lists selects in the outline.
     static bool Active();
 };
 

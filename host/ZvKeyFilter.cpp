@@ -6,6 +6,8 @@
 
 #include "contracts/Exceptions.h"
 #include "engine/Zavora.h"
+#include "explorer/FrameTest.h"
+#include "host/ZvHostExplorer.h"
 
 bool CZvKeyFilter::eventFilter(QObject* receiver, QEvent* event)
 {
@@ -36,9 +38,12 @@ void CZvKeyFilter::OnF11(int modifiers)
                 app.Parse(0);
             }
         } else if (alt) {
-            // Expanding the docked explorer is the explorer window's.
+            if (app.GetSelectedSymbol())
+                if (CZvMainFrame* frame = ZvExplorerFrame()) frame->expandRequest();
         } else if (shift) {
-            app.gotoDeclaration();
+            // Nothing shown yet, or a built-in of the SAL context: nowhere to go.
+            const IZvExplorerPort& explorer = app.GetExplorer();
+            if (explorer.getCurrentItem() && explorer.getCurrentOutline() == app.GetOutline()) app.gotoDeclaration();
         } else if (app.GetSelectedSymbol()) {
             app.ShowRefRequest(0);
         }

@@ -226,6 +226,12 @@ void HostWindow::setPlugin(PluginHost* plugin)
 
 void HostWindow::sendKey(int modifiers)
 {
+    // A window that went away (a progress window, the menu) may have left
+    // none active; the key belongs to the editor.
+    if (QApplication::activeWindow() != this) {
+        activateWindow();
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
     QWidget* target = QApplication::focusWidget();
     if (!target || target->window() != this) {
         m_view->setFocus();

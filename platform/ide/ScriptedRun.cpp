@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "contracts/MessageBox.h"
 #include "contracts/SalLanguage.h"
 #include "platform/ide/HostWindow.h"
 #include "platform/ide/OutlineView.h"
@@ -65,6 +66,9 @@ struct Script : std::enable_shared_from_this<Script> {
             later([self = shared_from_this()] { self->waitForStart(); }, 10);
             return;
         }
+        // The explorer puts in its own message boxes; in a scripted run nobody
+        // is there to answer them, so they go to stderr again.
+        ZvSetMessageBoxHandler(nullptr);
         later([self = shared_from_this()] { self->show(); }, 0);
     }
 
@@ -98,6 +102,8 @@ struct Script : std::enable_shared_from_this<Script> {
             std::printf("%s\n", line.text.c_str());
         const QString status = window->statusBar()->currentMessage();
         if (!status.isEmpty()) std::printf("%s\n", qPrintable(status));
+        if (const HITEM selected = zv::host::HostState::Get().selectedItem)
+            std::printf("selected: %s\n", CGItem(CurrentOutline(), selected).GetTitle(0).c_str());
         std::fflush(stdout);
         if (!options.screenshot.isEmpty()) {
             QApplication::processEvents();

@@ -45,6 +45,14 @@ protected:
         QApplication::sendEvent(receiver, &event);
         return event.isAccepted();
     }
+    // The editor gets the keyboard back, as the user would click into it.
+    void Refocus()
+    {
+        m_window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+        m_edit->setFocus();
+        ASSERT_EQ(QApplication::focusWidget(), m_edit);
+    }
     void Select(const std::string& prefix) { zv::host::HostState::Get().Select(CurrentOutline(), Find(prefix).GetItem()); }
 
     RecordingEdit* m_edit = nullptr;
@@ -61,7 +69,7 @@ TEST_F(KeyFilterTest, F11ShowsTheSelectedSymbolAndShiftGoesToItsDeclaration)
 {
     // Nothing selected: nothing shown. Shift+F11 before any F11: nothing happens.
     Press(m_edit, Qt::NoModifier);
-    EXPECT_EQ(Explorer().m_symbolsShown, 0);
+    EXPECT_EQ(Explorer().getCurrentItem(), 0u);
     Select("Function: ShelfTotal");
     Press(m_edit, Qt::ShiftModifier);
     EXPECT_EQ(zv::host::HostState::Get().selectedItem, Find("Function: ShelfTotal").GetItem());
@@ -85,13 +93,16 @@ TEST_F(KeyFilterTest, F11ShowsTheSelectedSymbolAndShiftGoesToItsDeclaration)
 TEST_F(KeyFilterTest, AltWithShiftCountsAsAltAndCtrlAltRenames)
 {
     Select("Function: BookMove");
+    const bool expanded = Frame().dockWindow()->isExpanded();
     Press(m_edit, Qt::AltModifier | Qt::ShiftModifier);
+    EXPECT_NE(Frame().dockWindow()->isExpanded(), expanded) << "Alt+F11 expands or collapses the explorer";
     EXPECT_FALSE(App().IsParsed());
-    EXPECT_EQ(Explorer().m_symbolsShown, 0);
+    EXPECT_EQ(Explorer().getCurrentItem(), 0u);
     EXPECT_EQ(zv::host::HostState::Get().editorSelection.item, 0u) << "not Shift+F11";
 
     App().Parse(0);
-    m_newName = "BookStockMove";
+    AnswerRename("BookStockMove");
+    Refocus();  // the parse's progress window had it
     Press(m_edit, Qt::ControlModifier | Qt::AltModifier);
     EXPECT_EQ(Find("Function: BookStockMove").GetItem(), Find("Function: Book").GetItem());
     EXPECT_NE(Find("Return BookStockMove(").GetItem(), 0u);
@@ -102,12 +113,12 @@ TEST_F(KeyFilterTest, KeysCountOnlyAtTheFocusAndNeverUnderAModalWindowAndGoOn)
     Select("Function: BookMove");
     // The window is the parent of the focus widget: the same press seen again.
     Press(m_window.get(), Qt::NoModifier);
-    EXPECT_EQ(Explorer().m_symbolsShown, 0);
+    EXPECT_EQ(Explorer().getCurrentItem(), 0u);
     // Other keys, and key releases, are not ours.
     Press(m_edit, Qt::NoModifier, Qt::Key_F10);
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_F11, Qt::NoModifier);
     QApplication::sendEvent(m_edit, &release);
-    EXPECT_EQ(Explorer().m_symbolsShown, 0);
+    EXPECT_EQ(Explorer().getCurrentItem(), 0u);
 
     QDialog dialog(m_window.get());
     auto* inner = new QLineEdit(&dialog);
@@ -117,7 +128,7 @@ TEST_F(KeyFilterTest, KeysCountOnlyAtTheFocusAndNeverUnderAModalWindowAndGoOn)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
     inner->setFocus();
     Press(inner, Qt::NoModifier);
-    EXPECT_EQ(Explorer().m_symbolsShown, 0);
+    EXPECT_EQ(Explorer().getCurrentItem(), 0u);
     dialog.close();
 
     // The key goes on to the widget: the line edit saw every press.
@@ -125,7 +136,7 @@ TEST_F(KeyFilterTest, KeysCountOnlyAtTheFocusAndNeverUnderAModalWindowAndGoOn)
     m_edit->setFocus();
     const int seen = m_edit->m_f11;
     Press(m_edit, Qt::NoModifier);
-    EXPECT_EQ(Explorer().m_symbolsShown, 1);
+    EXPECT_EQ(Explorer().getCurrentItem(), Find("Function: BookMove").GetItem());
     EXPECT_EQ(m_edit->m_f11, seen + 1);
 }
 

@@ -21,6 +21,10 @@ TEST_F(PluginTest, StartUpWaitsForTheHostWindowThenRunsOnce)
     zv::host::HostState::Get().windowOfApp = reinterpret_cast<std::uintptr_t>(static_cast<QWidget*>(m_window.get()));
     ASSERT_TRUE(QTest::qWaitFor([] { return PluginStarted(); }, 3000));
     IZvExplorerPort* first = &App().GetExplorer();
+    // The explorer sits in its bar, docked in the host's window.
+    ASSERT_NE(ZvExplorerFrame(), nullptr);
+    EXPECT_EQ(first, ZvExplorerFrame());
+    EXPECT_EQ(ZvExplorerFrame()->window(), m_window.get());
     EXPECT_NE(App().GetContextOutline(), 0u);
     EXPECT_NE(App().GetSalSymbol("SalMessageBox"), 0u);
     EXPECT_EQ(App().GetOutline(), CurrentOutline());

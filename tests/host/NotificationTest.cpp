@@ -3,6 +3,7 @@
 #include "PluginFixture.h"
 
 #include "contracts/Exceptions.h"
+#include "explorer/ZvWidgetPorts.h"
 #include "host/ZavoraNotificationInterface.h"
 
 namespace zvtest {
@@ -57,12 +58,8 @@ TEST_F(NotificationTest, DeletionReachesTheExplorerUnlessTheTextIsEmpty)
     const HITEM empty = zv::host::InsertItem(actions, 0, "");
     App().Parse(0);
     CGItem(CurrentOutline(), empty).Delete();
-    EXPECT_TRUE(Explorer().m_deleted.empty());
     EXPECT_FALSE(Explorer().isOutdated());
-    const HITEM hItem = Find("Function: ShelfTotal").GetItem();
-    CGItem(CurrentOutline(), hItem).Delete();
-    ASSERT_EQ(Explorer().m_deleted.size(), 1u);
-    EXPECT_EQ(Explorer().m_deleted[0], hItem);
+    CGItem(CurrentOutline(), Find("Function: ShelfTotal").GetItem()).Delete();
     EXPECT_TRUE(Explorer().isOutdated());
 }
 
@@ -118,51 +115,52 @@ TEST_F(NotificationTest, ASecondFileKeepsThePlugInListening)
     EXPECT_TRUE(Explorer().isOutdated());
 }
 
-TEST_F(NotificationTest, AutoModeShowsAStableSelectionOnceAfterItsDelay)
+TEST_F(NotificationTest, AutoModeStartsOnASelectionButNotOnTheExplorersOwn)
 {
+    App().GetPreferences()->AutoMode = false;
+    Frame().AutoMode(false);
+    zv::host::HostState::Get().Select(CurrentOutline(), Find("Function: BookMove").GetItem());
+    EXPECT_FALSE(Frame().isAutoModeRunning()) << "the preference is off";
+
+    App().GetPreferences()->AutoMode = true;
+    App().GetPreferences()->AutoDelay = 1;
+    zv::host::HostState::Get().Select(CurrentOutline(), Find("Function: ShelfTotal").GetItem());
+    EXPECT_TRUE(Frame().isAutoModeRunning());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Explorer().getCurrentItem() == Find("Function: ShelfTotal").GetItem(); },
+                                3000));
+    // Going to the declaration is the explorer's own selection.
+    zv::host::HostState::Get().Select(CurrentOutline(), Find("Function: BookMove").GetItem());
+    App().gotoDeclaration();
+    EXPECT_EQ(zv::host::HostState::Get().selectedItem, Find("Function: ShelfTotal").GetItem());
+    EXPECT_FALSE(Frame().isAutoModeRunning());
+}
+
+// Without the bar library the host's own explorer port keeps the timer.
+TEST_F(NotificationTest, TheHostsAutoModeShowsAStableSelectionOnce)
+{
+    CZvHostExplorer explorer;
+    App().SetPorts(&explorer, nullptr);
     App().GetPreferences()->AutoMode = true;
     App().GetPreferences()->AutoDelay = 2;
     const HITEM function = Find("Function: BookMove").GetItem();
     zv::host::HostState::Get().Select(CurrentOutline(), function);
-    EXPECT_TRUE(Explorer().isAutoModeRunning());
-    const int shown = Explorer().m_symbolsShown;
-    // Ticks by hand: the timer's period is the host's business.
-    Explorer().autoModeTick();  // a new selection: count 0
-    Explorer().autoModeTick();  // 1
-    EXPECT_EQ(Explorer().m_symbolsShown, shown);
-    Explorer().autoModeTick();  // 2: shown
-    EXPECT_EQ(Explorer().m_symbolsShown, shown + 1);
-    EXPECT_EQ(Explorer().getCurrentItem(), function);
-    for (int n = 0; n < 5; ++n) Explorer().autoModeTick();
-    EXPECT_EQ(Explorer().m_symbolsShown, shown + 1) << "the same selection is shown once";
-
-    // The real timer does the same.
-    const HITEM other = Find("Function: ShelfTotal").GetItem();
-    zv::host::HostState::Get().Select(CurrentOutline(), other);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return Explorer().getCurrentItem() == other; }, 3000));
-}
-
-TEST_F(NotificationTest, AutoModeIsNotArmedByTheExplorerOrWhenSwitchedOff)
-{
-    App().GetPreferences()->AutoMode = false;
-    Explorer().AutoMode(false);
-    zv::host::HostState::Get().Select(CurrentOutline(), Find("Function: BookMove").GetItem());
-    EXPECT_FALSE(Explorer().isAutoModeRunning());
-
-    App().GetPreferences()->AutoMode = true;
-    App().GetPreferences()->AutoDelay = 0;
-    App().ShowRefRequest(0);
-    const int shown = Explorer().m_symbolsShown;
-    Explorer().AutoMode(false);
-    // Going to the declaration is the explorer's own selection.
+    EXPECT_TRUE(explorer.isAutoModeRunning());
+    explorer.autoModeTick();  // a new selection: count 0
+    explorer.autoModeTick();  // 1
+    EXPECT_EQ(explorer.m_symbolsShown, 0);
+    explorer.autoModeTick();  // 2: shown
+    EXPECT_EQ(explorer.m_symbolsShown, 1);
+    EXPECT_EQ(explorer.getCurrentItem(), function);
+    for (int n = 0; n < 5; ++n) explorer.autoModeTick();
+    EXPECT_EQ(explorer.m_symbolsShown, 1) << "the same selection is shown once";
+    // The explorer's own selection is taken as shown.
     zv::host::HostState::Get().Select(CurrentOutline(), Find("Function: ShelfTotal").GetItem());
-    Explorer().AutoMode(false);
     App().gotoDeclaration();
-    EXPECT_EQ(zv::host::HostState::Get().selectedItem, Find("Function: BookMove").GetItem());
-    EXPECT_FALSE(Explorer().isAutoModeRunning());
-    Explorer().AutoMode(true);
-    for (int n = 0; n < 3; ++n) Explorer().autoModeTick();
-    EXPECT_EQ(Explorer().m_symbolsShown, shown);
+    EXPECT_FALSE(explorer.isAutoModeRunning());
+    explorer.AutoMode(true);
+    for (int n = 0; n < 4; ++n) explorer.autoModeTick();
+    EXPECT_EQ(explorer.m_symbolsShown, 1);
+    App().SetPorts(&Frame(), Frame().ports());
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,6 +17,9 @@
 #include "../outline/TestFiles.h"
 #include "contracts/MessageBox.h"
 #include "engine/Zavora.h"
+#include "explorer/FrameTest.h"
+#include "explorer/RenameDlg.h"
+#include "explorer/ZvDockWindow.h"
 #include "host/ZvHostExplorer.h"
 #include "platform/outline/HostState.h"
 #include "settings/ZavoraPrefs.h"
@@ -46,14 +50,7 @@ protected:
         ASSERT_TRUE(m_settings.isValid());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
         ZvRegManager::SetReadOnly(false);
-        ZvSetMessageBoxHandler([this](const ZvMessageBoxRequest& r) {
-            m_boxes.push_back(r.text);
-            return m_answer;
-        });
-        ZvSetRenameHandler([this](const std::string&, std::string& newName) {
-            newName = m_newName;
-            return !m_newName.empty();
-        });
+        AnswerBoxes();
         zv::host::HostState::Get().Reset();
     }
     void TearDown() override
@@ -61,7 +58,27 @@ protected:
         Stop();
         if (CurrentOutline()) zv::host::CloseOutline(CurrentOutline());
         ZvSetMessageBoxHandler(nullptr);
-        ZvSetRenameHandler(nullptr);
+        CZvDockWindow::reset();
+    }
+    // The test answers message boxes (the explorer window puts in its own when it starts).
+    void AnswerBoxes()
+    {
+        ZvSetMessageBoxHandler([this](const ZvMessageBoxRequest& r) {
+            m_boxes.push_back(r.text);
+            return m_answer;
+        });
+    }
+    // Answers the rename dialog that a later step opens (looks for it for 3 s).
+    static void AnswerRename(const std::string& newName, int tries = 300)
+    {
+        QTimer::singleShot(10, [newName, tries] {
+            if (auto* dialog = qobject_cast<CRenameDlg*>(QApplication::activeModalWidget())) {
+                dialog->edit()->setText(QString::fromStdString(newName));
+                dialog->accept();
+            } else if (tries > 0) {
+                AnswerRename(newName, tries - 1);
+            }
+        });
     }
 
     // Loads the plug-in and gives it a host window; waits for its start-up.
@@ -73,6 +90,7 @@ protected:
         m_window->show();
         zv::host::HostState::Get().windowOfApp = reinterpret_cast<std::uintptr_t>(static_cast<QWidget*>(m_window.get()));
         ASSERT_TRUE(QTest::qWaitFor([] { return PluginStarted(); }, 3000));
+        AnswerBoxes();
     }
     void Stop()
     {
@@ -103,14 +121,20 @@ protected:
         return item;
     }
     static CZavoraApp& App() { return CZavoraApp::Instance(); }
-    static CZvHostExplorer& Explorer() { return dynamic_cast<CZvHostExplorer&>(App().GetExplorer()); }
+    static IZvExplorerPort& Explorer() { return App().GetExplorer(); }
+    // The explorer window docked in the host window.
+    static CZvMainFrame& Frame()
+    {
+        CZvMainFrame* frame = ZvExplorerFrame();
+        EXPECT_NE(frame, nullptr);
+        return *frame;
+    }
 
     QTemporaryDir m_settings;
     TempDir m_tmp;
     std::unique_ptr<QMainWindow> m_window;
     std::vector<std::string> m_boxes;
     int m_answer = ZvIDYES;
-    std::string m_newName;
 };
 
 } // namespace zvtest

@@ -20,6 +20,8 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(m_host.get()));
         m_host->outlineView()->setFocus();
         ASSERT_TRUE(QTest::qWaitFor([] { return PluginStarted(); }, 3000));
+        AnswerBoxes();
+        App().GetPreferences()->WarnForUnqualSetting = false;
     }
     void TearDown() override
     {
@@ -41,10 +43,12 @@ protected:
 
 TEST_F(EndToEndTest, KeysFromTheEditorReachTheExplorer)
 {
-    // F11 on a function: the explorer's current symbol, and its callers are known.
+    // F11 on a function: the explorer shows it, docked in the host's window.
     MakeCurrent("Function: BookMove");
     m_host->sendKey(Qt::NoModifier);
     EXPECT_EQ(Explorer().getCurrentItem(), Find("Function: BookMove").GetItem());
+    EXPECT_EQ(Frame().window(), m_host.get());
+    EXPECT_TRUE(Frame().statusPane(1)->text().contains("BookMove")) << Frame().statusPane(1)->text().toStdString();
     // Ctrl+F11 parses.
     m_host->sendKey(Qt::ControlModifier);
     ASSERT_TRUE(App().IsParsed());
@@ -56,7 +60,7 @@ TEST_F(EndToEndTest, KeysFromTheEditorReachTheExplorer)
     m_host->sendKey(Qt::ShiftModifier);
     EXPECT_EQ(m_host->outlineView()->currentItem(), Find("Function: BookMove").GetItem());
     // Ctrl+Alt+F11 renames through the dialog; the editor shows the new name everywhere.
-    m_newName = "BookStockMove";
+    AnswerRename("BookStockMove");
     m_host->sendKey(Qt::ControlModifier | Qt::AltModifier);
     const auto lines = References("Function: BookStockMove");
     ASSERT_EQ(lines.size(), references);
@@ -98,7 +102,7 @@ TEST_F(EndToEndTest, AutoModeFromTheMenuShowsTheSelectionAfterItsTicks)
     emit m_host->zavoraMenu()->aboutToShow();
     EXPECT_TRUE(autoMode->isChecked());
     autoMode->trigger();
-    EXPECT_FALSE(Explorer().isAutoModeRunning());
+    EXPECT_FALSE(Frame().isAutoModeRunning());
     EXPECT_TRUE(App().GetPreferences()->AutoMode) << "the button leaves the preference alone";
 }
 
@@ -181,6 +185,8 @@ TEST(ZavoraProgram, ScreenshotOfTheSampleWithASymbolShown)
     const QImage picture(png);
     EXPECT_GE(picture.width(), 800);
     EXPECT_NE(zavora.readAllStandardOutput().indexOf("BookMove"), -1);
+    // Kept for the README's picture of the host with the explorer docked.
+    picture.save(QString(ZV_BIN_DIR) + "/../host-explorer.png");
 }
 
 TEST(ZavoraProgram, WithoutTheSalContextItSaysSoAndGoesOn)
