@@ -4,12 +4,15 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/Commands.h"
+#include "cli/JsonOutput.h"
 #include "cli/Options.h"
 #include "contracts/SalLanguage.h"
 #include "platform/outline/HostState.h"
@@ -29,21 +32,6 @@ std::string ExecutableDirectory()
     std::error_code ec;
     const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     return ec ? std::string(".") : exe.parent_path().string();
-}
-
-std::string JsonString(const std::string& text)
-{
-    std::string out = "\"";
-    for (const unsigned char c : text) {
-        if (c == '"' || c == '\\') out += '\\', out += static_cast<char>(c);
-        else if (c == '\n') out += "\\n";
-        else if (c < 0x20) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\u%04x", c);
-            out += buf;
-        } else out += static_cast<char>(c);
-    }
-    return out + "\"";
 }
 
 const char* CauseName(CSalUnresolved::Cause cause)
@@ -139,37 +127,48 @@ int RunParseCommand(const std::vector<std::string>& args)
         const bool list = options.Has("--unresolved");
 
         if (options.json) {
-            std::printf("{\"file\": %s, \"itemsInTree\": %zu, \"items\": %zu, \"statements\": %zu, \"symbols\": %zu, "
-                        "\"references\": %zu, \"unresolvedSymbols\": %zu, \"unresolvedBinds\": %zu, "
-                        "\"paramAccesses\": %zu, \"missingLibraries\": %zu,\n \"causes\": {",
-                        JsonString(options.file).c_str(), s.itemsInTree, s.items, s.statements,
-                        table->GetSymbolCount(), s.references, s.unresolvedSymbols, s.unresolvedBinds,
-                        s.paramAccesses, program.missing.size());
-            for (int c = 0; c < kCauses; ++c)
-                std::printf("%s\"%s\": %zu", c ? ", " : "", CauseName(static_cast<CSalUnresolved::Cause>(c)), byCause[c]);
-            std::printf("},\n \"ms\": {\"context\": %.1f, \"load\": %.1f, \"symbolTable\": %.1f, \"parse\": %.1f}",
-                        contextMs, loadMs, tableMs, parseMs);
+            // Milliseconds to a tenth, as the text output gives them.
+            auto tenths = [](double ms) { return std::round(ms * 10) / 10; };
+            JsonDocument answer = {{"file", options.file},
+                                   {"itemsInTree", s.itemsInTree},
+                                   {"items", s.items},
+                                   {"statements", s.statements},
+                                   {"symbols", table->GetSymbolCount()},
+                                   {"references", s.references},
+                                   {"unresolvedSymbols", s.unresolvedSymbols},
+                                   {"unresolvedBinds", s.unresolvedBinds},
+                                   {"paramAccesses", s.paramAccesses},
+                                   {"missingLibraries", program.missing.size()}};
+            JsonDocument causes = JsonDocument::object();
+            for (int c = 0; c < kCauses; ++c) causes[CauseName(static_cast<CSalUnresolved::Cause>(c))] = byCause[c];
+            answer["causes"] = std::move(causes);
+            answer["ms"] = {{"context", tenths(contextMs)},
+                            {"load", tenths(loadMs)},
+                            {"symbolTable", tenths(tableMs)},
+                            {"parse", tenths(parseMs)}};
             if (list) {
-                std::printf(",\n \"unresolved\": [");
-                for (std::size_t i = 0; i < unresolved.size(); ++i) {
-                    const CSalUnresolved& u = unresolved[i];
+                JsonDocument names = JsonDocument::array();
+                for (const CSalUnresolved& u : unresolved) {
                     const auto [file, line] = locate(u);
-                    std::printf("%s\n  {\"text\": %s, \"name\": %s, \"cause\": \"%s\", \"detail\": %s, \"file\": %s, "
-                                "\"line\": %d}",
-                                i ? "," : "", JsonString(u.text).c_str(), JsonString(u.name).c_str(),
-                                CauseName(u.cause), JsonString(u.detail).c_str(), JsonString(file).c_str(), line);
+                    names.push_back({{"text", u.text},
+                                     {"name", u.name},
+                                     {"cause", CauseName(u.cause)},
+                                     {"detail", u.detail},
+                                     {"file", file},
+                                     {"line", line}});
                 }
-                std::printf("],\n \"binds\": [");
-                for (std::size_t i = 0; i < collector.binds.size(); ++i) {
-                    const Bind& b = collector.binds[i];
-                    std::printf("%s\n  {\"name\": %s, \"item\": %s, \"file\": %s, \"line\": %d, \"position\": %d, "
-                                "\"length\": %d}",
-                                i ? "," : "", JsonString(b.name).c_str(), JsonString(b.item).c_str(),
-                                JsonString(b.file).c_str(), b.line, b.position, b.length);
-                }
-                std::printf("]");
+                answer["unresolved"] = std::move(names);
+                JsonDocument binds = JsonDocument::array();
+                for (const Bind& b : collector.binds)
+                    binds.push_back({{"name", b.name},
+                                     {"item", b.item},
+                                     {"file", b.file},
+                                     {"line", b.line},
+                                     {"position", b.position},
+                                     {"length", b.length}});
+                answer["binds"] = std::move(binds);
             }
-            std::printf("}\n");
+            PrintJson(answer);
         } else {
             std::printf("file: %s\n", options.file.c_str());
             std::printf("items: %zu in the tree (%zu outside comments, %zu statements)\n", s.itemsInTree, s.items,

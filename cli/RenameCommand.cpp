@@ -5,7 +5,6 @@
 #include <map>
 
 #include "cli/Commands.h"
-#include "cli/Json.h"
 #include "cli/Session.h"
 #include "engine/Zavora.h"
 #include "platform/outline/HostState.h"

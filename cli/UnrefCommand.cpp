@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "cli/Commands.h"
-#include "cli/Json.h"
+#include "cli/JsonOutput.h"
 #include "cli/Session.h"
 #include "engine/UnrefSearch.h"
 #include "engine/Zavora.h"
@@ -37,14 +37,16 @@ int RunUnrefCommand(const std::vector<std::string>& args)
     }
     const std::vector<HITEM> found = CUnrefSearch::Find(session.Outline(), below, filter);
     if (options.json) {
-        std::printf("{\"unreferenced\": [");
-        for (std::size_t i = 0; i < found.size(); ++i) {
-            CGItem item(session.Outline(), found[i]);
-            std::printf("%s\n  {\"name\": %s, \"path\": %s, \"type\": %d, \"file\": %s, \"line\": %d}", i ? "," : "",
-                        JsonString(item.GetName()).c_str(), JsonString(CliSession::PathOf(item)).c_str(),
-                        item.GetItemType(), JsonString(item.GetFileName()).c_str(), item.GetLineNumber());
+        JsonDocument list = JsonDocument::array();
+        for (HITEM h : found) {
+            CGItem item(session.Outline(), h);
+            list.push_back({{"name", item.GetName()},
+                            {"path", CliSession::PathOf(item)},
+                            {"type", static_cast<int>(item.GetItemType())},
+                            {"file", item.GetFileName()},
+                            {"line", item.GetLineNumber()}});
         }
-        std::printf("%s]}\n", found.empty() ? "" : "\n");
+        PrintJson({{"unreferenced", list}});
     } else {
         for (HITEM h : found) {
             CGItem item(session.Outline(), h);

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "cli/Commands.h"
-#include "cli/Json.h"
+#include "cli/JsonOutput.h"
 #include "cli/Session.h"
 #include "contracts/Exceptions.h"
 #include "engine/LateBinding.h"
@@ -57,16 +57,16 @@ int Refs(CliSession& session, const CliOptions& options)
         refs.insert(refs.end(), late.begin(), late.end());
     }
     const std::string path = symbol->IsBuiltIn() ? symbol->GetName() : CliSession::PathOf(symbol->GetItem());
+    JsonDocument answer;
     if (options.json) {
-        std::printf("{\"symbol\": %s, \"builtIn\": %s, \"declaration\": {\"file\": %s, \"line\": %d}, "
-                    "\"references\": [",
-                    JsonString(path).c_str(), symbol->IsBuiltIn() ? "true" : "false",
-                    JsonString(symbol->GetItem().GetFileName()).c_str(), symbol->GetItem().GetLineNumber());
+        answer["symbol"] = path;
+        answer["builtIn"] = symbol->IsBuiltIn();
+        answer["declaration"] = {{"file", symbol->GetItem().GetFileName()}, {"line", symbol->GetItem().GetLineNumber()}};
+        answer["references"] = JsonDocument::array();
     } else {
         std::printf("%s  declared at %s: %zu reference%s\n", path.c_str(),
                     CliSession::Location(symbol->GetItem()).c_str(), refs.size(), refs.size() == 1 ? "" : "s");
     }
-    bool first = true;
     for (std::size_t i = 0; i < refs.size(); ++i) {
         CReference* ref = refs[i];
         CGItem* source = ref->GetSource();
@@ -79,18 +79,21 @@ int Refs(CliSession& session, const CliOptions& options)
         const std::string line = CliSession::LineOf(*source);
         const std::string where = source->GetFileName() + ":" + std::to_string(ref->GetLineNumber());
         if (options.json) {
-            std::printf("%s\n  {\"file\": %s, \"line\": %d, \"context\": %s, \"text\": %s, \"position\": %d, "
-                        "\"length\": %d, \"assignment\": %s, \"modifier\": %s, \"lateBound\": %s, \"byName\": %s}",
-                        first ? "" : ",", JsonString(source->GetFileName()).c_str(), ref->GetLineNumber(),
-                        JsonString(context).c_str(), JsonString(line).c_str(), ref->GetPosition(),
-                        ref->GetLength(), assignment ? "true" : "false", modifier ? "true" : "false",
-                        late ? "true" : "false", byName ? "true" : "false");
+            answer["references"].push_back({{"file", source->GetFileName()},
+                                            {"line", ref->GetLineNumber()},
+                                            {"context", context},
+                                            {"text", line},
+                                            {"position", ref->GetPosition()},
+                                            {"length", ref->GetLength()},
+                                            {"assignment", assignment},
+                                            {"modifier", modifier},
+                                            {"lateBound", late},
+                                            {"byName", byName}});
         } else {
             std::printf("  %s  %-32s %-10s %s\n", where.c_str(), context.c_str(), how, line.c_str());
         }
-        first = false;
     }
-    if (options.json) std::printf("%s]}\n", refs.empty() ? "" : "\n");
+    if (options.json) PrintJson(answer);
     return 0;
 }
 
@@ -129,12 +132,13 @@ int Callers(CliSession& session, const CliOptions& options)
         }
     }
     if (options.json) {
-        std::printf("{\"symbol\": %s, \"callers\": [", JsonString(NameOf(symbol->GetItem())).c_str());
+        JsonDocument list = JsonDocument::array();
         for (std::size_t i = 0; i < callers.size(); ++i)
-            std::printf("%s\n  {\"name\": %s, \"file\": %s, \"line\": %d, \"lateBound\": %s}", i ? "," : "",
-                        JsonString(NameOf(callers[i])).c_str(), JsonString(callers[i].GetFileName()).c_str(),
-                        callers[i].GetLineNumber(), i >= direct ? "true" : "false");
-        std::printf("%s]}\n", callers.empty() ? "" : "\n");
+            list.push_back({{"name", NameOf(callers[i])},
+                            {"file", callers[i].GetFileName()},
+                            {"line", callers[i].GetLineNumber()},
+                            {"lateBound", i >= direct}});
+        PrintJson({{"symbol", NameOf(symbol->GetItem())}, {"callers", list}});
     } else {
         std::printf("%s: %zu caller%s\n", NameOf(symbol->GetItem()).c_str(), callers.size(),
                     callers.size() == 1 ? "" : "s");
@@ -198,17 +202,13 @@ void PrintTree(const std::vector<CalleeNode>& nodes, int indent)
     }
 }
 
-void PrintJsonTree(const std::vector<CalleeNode>& nodes)
+JsonDocument JsonTree(const std::vector<CalleeNode>& nodes)
 {
-    std::printf("[");
-    for (std::size_t i = 0; i < nodes.size(); ++i) {
-        const CalleeNode& n = nodes[i];
-        std::printf("%s{\"name\": %s, \"builtIn\": %s, \"lateBound\": %s, \"callees\": ", i ? ", " : "",
-                    JsonString(n.name).c_str(), n.builtIn ? "true" : "false", n.lateBound ? "true" : "false");
-        PrintJsonTree(n.children);
-        std::printf("}");
-    }
-    std::printf("]");
+    JsonDocument list = JsonDocument::array();
+    for (const CalleeNode& n : nodes)
+        list.push_back(
+            {{"name", n.name}, {"builtIn", n.builtIn}, {"lateBound", n.lateBound}, {"callees", JsonTree(n.children)}});
+    return list;
 }
 
 int CalleesCommand(CliSession& session, const CliOptions& options)
@@ -229,9 +229,7 @@ int CalleesCommand(CliSession& session, const CliOptions& options)
     std::set<HITEM> path{symbol->GetItem().GetItem()};
     Callees(symbol->GetItem(), depth, path, tree);
     if (options.json) {
-        std::printf("{\"symbol\": %s, \"callees\": ", JsonString(NameOf(symbol->GetItem())).c_str());
-        PrintJsonTree(tree);
-        std::printf("}\n");
+        PrintJson({{"symbol", NameOf(symbol->GetItem())}, {"callees", JsonTree(tree)}});
     } else {
         std::printf("%s\n", NameOf(symbol->GetItem()).c_str());
         PrintTree(tree, 2);
@@ -252,7 +250,8 @@ CClass* ClassArgument(CliSession& session, const CliOptions& options, const char
     return cls;
 }
 
-void PrintHierarchy(CClass* cls, bool up, int indent, std::set<CSalSymbol*>& seen, bool json, bool& first)
+// Depth first; with a JSON list at hand the rows go there instead of to stdout.
+void PrintHierarchy(CClass* cls, bool up, int indent, std::set<CSalSymbol*>& seen, JsonDocument* json)
 {
     CApplication* table = CApplication::Instance(0, 0);
     std::vector<CGItem> next;
@@ -263,15 +262,15 @@ void PrintHierarchy(CClass* cls, bool up, int indent, std::set<CSalSymbol*>& see
     }
     for (const CGItem& item : next) {
         if (json) {
-            std::printf("%s\n  {\"name\": %s, \"depth\": %d, \"file\": %s, \"line\": %d}", first ? "" : ",",
-                        JsonString(NameOf(item)).c_str(), indent / 2, JsonString(item.GetFileName()).c_str(),
-                        item.GetLineNumber());
-            first = false;
+            json->push_back({{"name", NameOf(item)},
+                             {"depth", indent / 2},
+                             {"file", item.GetFileName()},
+                             {"line", item.GetLineNumber()}});
         } else {
             std::printf("%*s%s  %s\n", indent, "", NameOf(item).c_str(), CliSession::Location(item).c_str());
         }
         auto* sub = dynamic_cast<CClass*>(table->GetSymbolOfItem(item.GetItem()));
-        if (sub && seen.insert(sub).second) PrintHierarchy(sub, up, indent + 2, seen, json, first);
+        if (sub && seen.insert(sub).second) PrintHierarchy(sub, up, indent + 2, seen, json);
     }
 }
 
@@ -281,11 +280,14 @@ int Hierarchy(CliSession& session, const CliOptions& options, bool up)
     CClass* cls = ClassArgument(session, options, command);
     if (!cls) return 2;
     std::set<CSalSymbol*> seen{cls};
-    bool first = true;
-    if (options.json) std::printf("{\"class\": %s, \"%s\": [", JsonString(NameOf(cls->GetItem())).c_str(), command);
-    else std::printf("%s\n", NameOf(cls->GetItem()).c_str());
-    PrintHierarchy(cls, up, 2, seen, options.json, first);
-    if (options.json) std::printf("%s]}\n", first ? "" : "\n");
+    if (options.json) {
+        JsonDocument list = JsonDocument::array();
+        PrintHierarchy(cls, up, 2, seen, &list);
+        PrintJson({{"class", NameOf(cls->GetItem())}, {command, list}});
+    } else {
+        std::printf("%s\n", NameOf(cls->GetItem()).c_str());
+        PrintHierarchy(cls, up, 2, seen, nullptr);
+    }
     return 0;
 }
 
@@ -379,31 +381,21 @@ int Graph(CliSession& session, const CliOptions& options)
     if (fmt == "dot") {
         std::printf("digraph %s {\n  rankdir=%s;\n  node [shape=box, fontname=\"Helvetica\"];\n",
                     calls ? "calls" : "classes", calls ? "LR" : "BT");
+        // A DOT quoted string escapes quotes and backslashes as JSON does.
         for (const Edge& e : edges)
-            std::printf("  %s -> %s%s;\n", JsonString(e.from).c_str(), JsonString(e.to).c_str(),
+            std::printf("  %s -> %s%s;\n", JsonText(e.from).c_str(), JsonText(e.to).c_str(),
                         e.kind == "override" ? " [style=dashed, label=\"late bound\"]"
                         : e.kind == "instance" ? " [style=dotted]" : "");
         std::printf("}\n");
     } else {
         std::set<std::string> nodes;
+        JsonDocument list = JsonDocument::array();
         for (const Edge& e : edges) {
             nodes.insert(e.from);
             nodes.insert(e.to);
+            list.push_back({{"from", e.from}, {"to", e.to}, {"kind", e.kind}});
         }
-        std::printf("{\"nodes\": [");
-        bool first = true;
-        for (const std::string& n : nodes) {
-            std::printf("%s%s", first ? "" : ", ", JsonString(n).c_str());
-            first = false;
-        }
-        std::printf("], \"edges\": [");
-        first = true;
-        for (const Edge& e : edges) {
-            std::printf("%s\n  {\"from\": %s, \"to\": %s, \"kind\": %s}", first ? "" : ",", JsonString(e.from).c_str(),
-                        JsonString(e.to).c_str(), JsonString(e.kind).c_str());
-            first = false;
-        }
-        std::printf("%s]}\n", edges.empty() ? "" : "\n");
+        PrintJson({{"nodes", nodes}, {"edges", list}});
     }
     return 0;
 }

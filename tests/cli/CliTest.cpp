@@ -3,10 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdarg>
 #include <cstdio>
+#include <set>
+#include <sstream>
+#include <tuple>
 #include <sys/wait.h>
 
 #include <QSettings>
+#include <nlohmann/json.hpp>
 
 #include "../outline/TestFiles.h"
 #include "settings/ZvFilterCollection.h"
@@ -19,10 +24,10 @@ struct XrefRun {
     std::string out;  // stdout and stderr together
 };
 
-XrefRun Xref(const std::string& args, const std::string& env = {})
+XrefRun Xref(const std::string& args, const std::string& env = {}, bool withStderr = true)
 {
-    const std::string command =
-        (env.empty() ? std::string() : "env " + env + " ") + std::string(ZV_BIN_DIR) + "/zavora-xref " + args + " 2>&1";
+    const std::string command = (env.empty() ? std::string() : "env " + env + " ") + std::string(ZV_BIN_DIR) +
+                                "/zavora-xref " + args + (withStderr ? " 2>&1" : " 2>/dev/null");
     XrefRun run;
     FILE* pipe = ::popen(command.c_str(), "r");
     if (!pipe) return run;
@@ -317,6 +322,213 @@ TEST_F(CliRealProgram, TheDryRunListsEveryLineARenameChanges)
     r = Xref("callers " + m_tmp.Path("out.apt") + " cQuickOrderForm::Draw");
     EXPECT_NE(r.out.find("cPagedForm::Refresh"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("[late bound]"), std::string::npos) << r.out;
+}
+
+// The --json answers parsed as JSON, and checked against the text answer of
+// the same command: the text rows are rebuilt from the JSON fields.
+using nlohmann::json;
+
+json JsonOf(const std::string& args)
+{
+    const XrefRun run = Xref(args + " --json", {}, false);
+    EXPECT_EQ(run.code, 0) << args << "\n" << run.out;
+    const json answer = json::parse(run.out, nullptr, false);
+    EXPECT_TRUE(answer.is_object()) << args << "\n" << run.out;
+    return answer;
+}
+
+std::string Format(const char* format, ...)
+{
+    char buffer[2048];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(buffer, sizeof buffer, format, args);
+    va_end(args);
+    return buffer;
+}
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+std::string Where(const json& row)
+{
+    return row["file"].get<std::string>() + ":" + std::to_string(row["line"].get<int>());
+}
+
+class CliJson : public Cli {};
+
+TEST_F(CliJson, ReferencesAndCallersCarryWhatTheTextShows)
+{
+    bool sawLateBound = false;
+    for (const char* symbol : {"frmArticle::dfCode", "gnArticleId", "cMoveDoc::Validate", "SalMessageBox"}) {
+        const std::string args = "refs " + m_program + " " + symbol;
+        const std::vector<std::string> text = Lines(Xref(args).out);
+        const json answer = JsonOf(args);
+        ASSERT_FALSE(text.empty());
+        const auto& refs = answer["references"];
+        ASSERT_EQ(refs.size() + 1, text.size()) << symbol;
+        EXPECT_EQ(text[0].rfind(answer["symbol"].get<std::string>() + "  declared at " + Where(answer["declaration"]) +
+                                    ": ",
+                                0),
+                  0u)
+            << text[0];
+        EXPECT_EQ(answer["builtIn"].get<bool>(), std::string(symbol) == "SalMessageBox");
+        for (std::size_t i = 0; i < refs.size(); ++i) {
+            const json& r = refs[i];
+            const char* how = r["assignment"].get<bool>() ? "assigned"
+                              : r["modifier"].get<bool>() ? "modified"
+                              : r["lateBound"].get<bool>() ? "late bound"
+                              : r["byName"].get<bool>()    ? "by name"
+                                                            : "";
+            sawLateBound = sawLateBound || r["lateBound"].get<bool>();
+            EXPECT_EQ(text[i + 1], Format("  %s  %-32s %-10s %s", Where(r).c_str(),
+                                          r["context"].get<std::string>().c_str(), how,
+                                          r["text"].get<std::string>().c_str()));
+            EXPECT_GE(r["position"].get<int>(), 0);
+            EXPECT_GT(r["length"].get<int>(), 0);
+        }
+    }
+    EXPECT_TRUE(sawLateBound);  // an override is reached by "..Validate()" calls
+
+    for (const char* symbol : {"BookMove", "cMoveDoc::Validate", "CheckAccess"}) {
+        const std::string args = "callers " + m_program + " " + symbol;
+        const std::vector<std::string> text = Lines(Xref(args).out);
+        const json answer = JsonOf(args);
+        const auto& callers = answer["callers"];
+        ASSERT_EQ(callers.size() + 1, text.size()) << symbol;
+        EXPECT_EQ(text[0], Format("%s: %zu caller%s", answer["symbol"].get<std::string>().c_str(), callers.size(),
+                                  callers.size() == 1 ? "" : "s"));
+        for (std::size_t i = 0; i < callers.size(); ++i)
+            EXPECT_EQ(text[i + 1], Format("  %-40s %s%s", callers[i]["name"].get<std::string>().c_str(),
+                                          Where(callers[i]).c_str(),
+                                          callers[i]["lateBound"].get<bool>() ? "  [late bound]" : ""));
+    }
+}
+
+void TreeText(const json& nodes, int indent, std::string& out)
+{
+    for (const json& node : nodes) {
+        out += Format("%*s%s%s%s\n", indent, "", node["name"].get<std::string>().c_str(),
+                      node["builtIn"].get<bool>() ? "  [SAL]" : "",
+                      node["lateBound"].get<bool>() ? "  [late bound override]" : "");
+        TreeText(node["callees"], indent + 2, out);
+    }
+}
+
+TEST_F(CliJson, TheCalleeTreeAndTheClassHierarchyMatchTheText)
+{
+    for (const char* depth : {"1", "3"}) {
+        const std::string args = "callees " + m_program + " BookMove --depth " + depth;
+        const json answer = JsonOf(args);
+        std::string text = answer["symbol"].get<std::string>() + "\n";
+        TreeText(answer["callees"], 2, text);
+        EXPECT_EQ(text, Xref(args).out);
+        if (std::string(depth) == "3") EXPECT_NE(text.find("[late bound override]"), std::string::npos);
+    }
+    for (const std::string command : {"bases cCountedShelf", "subclasses cShelfInfo", "subclasses cStockDoc"}) {
+        const std::string args = command.substr(0, command.find(' ')) + " " + m_program + command.substr(command.find(' '));
+        const json answer = JsonOf(args);
+        const json& rows = answer[command.substr(0, command.find(' '))];
+        ASSERT_FALSE(rows.empty()) << command;
+        std::string text = answer["class"].get<std::string>() + "\n";
+        for (const json& row : rows)
+            text += Format("%*s%s  %s\n", 2 * row["depth"].get<int>(), "", row["name"].get<std::string>().c_str(),
+                           Where(row).c_str());
+        EXPECT_EQ(text, Xref(args).out);
+    }
+}
+
+TEST_F(CliJson, UnreferencedSymbolsAndGraphsMatchTheText)
+{
+    const std::vector<std::string> text = Lines(Xref("unref " + m_program).out);
+    const json answer = JsonOf("unref " + m_program);
+    const json& found = answer["unreferenced"];
+    ASSERT_EQ(found.size() + 1, text.size());
+    EXPECT_EQ(text.back(), Format("%zu unreferenced symbols", found.size()));
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        const std::string path = found[i]["path"].get<std::string>();
+        EXPECT_EQ(text[i].rfind(Format("%-40s %s  ", path.c_str(), Where(found[i]).c_str()), 0), 0u) << text[i];
+        const std::string name = found[i]["name"].get<std::string>();
+        EXPECT_EQ(path.substr(path.size() - std::min(path.size(), name.size())), name);
+        EXPECT_GT(found[i]["type"].get<int>(), 0);
+    }
+
+    // The JSON graph holds the edges of the dot graph, and only their ends as nodes.
+    for (const char* what : {"--classes", "--calls", "--calls --from BookMove"}) {
+        const std::string args = "graph " + m_program + " " + what;
+        using EdgeSet = std::set<std::tuple<std::string, std::string, std::string>>;
+        EdgeSet dot;
+        for (const std::string& line : Lines(Xref(args + " --format dot").out)) {
+            const std::size_t arrow = line.find("\" -> \"");
+            if (arrow == std::string::npos) continue;
+            const std::size_t end = line.find('"', arrow + 6);
+            const std::string kind = line.find("late bound") != std::string::npos ? "override"
+                                     : line.find("dotted") != std::string::npos   ? "instance"
+                                     : std::string(what) == "--classes"           ? "derives"
+                                                                                  : "call";
+            dot.insert({line.substr(3, arrow - 3), line.substr(arrow + 6, end - arrow - 6), kind});
+        }
+        const json graph = JsonOf(args + " --format json");
+        EdgeSet edges;
+        std::set<std::string> ends;
+        for (const json& e : graph["edges"]) {
+            edges.insert({e["from"].get<std::string>(), e["to"].get<std::string>(), e["kind"].get<std::string>()});
+            ends.insert(e["from"].get<std::string>());
+            ends.insert(e["to"].get<std::string>());
+        }
+        EXPECT_FALSE(edges.empty()) << what;
+        EXPECT_EQ(edges, dot) << what;
+        EXPECT_EQ(graph["nodes"].get<std::set<std::string>>(), ends) << what;
+    }
+}
+
+TEST_F(CliJson, ParseCountsAndTheUnresolvedListMatchTheText)
+{
+    const std::string text = Xref("parse " + m_program).out;
+    const json answer = JsonOf("parse " + m_program);
+    EXPECT_EQ(answer["file"], m_program);
+    EXPECT_NE(text.find(Format("items: %d in the tree (%d outside comments, %d statements)\n",
+                               answer["itemsInTree"].get<int>(), answer["items"].get<int>(),
+                               answer["statements"].get<int>())),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find(Format("symbols: %d\nreferences: %d (%d parameter accesses)\n", answer["symbols"].get<int>(),
+                               answer["references"].get<int>(), answer["paramAccesses"].get<int>())),
+              std::string::npos)
+        << text;
+    EXPECT_GT(answer["references"].get<int>(), 0);
+    for (const char* phase : {"context", "load", "symbolTable", "parse"}) EXPECT_GE(answer["ms"][phase].get<double>(), 0);
+    EXPECT_FALSE(answer.contains("unresolved"));  // only with --unresolved
+
+    const std::string program =
+        m_tmp.Write("unresolved.apt", zvtest::ReadBytes(zvtest::Fixture("realprog/unresolved.apt")));
+    m_tmp.Write("binlib.apl", zvtest::ReadBytes(zvtest::Fixture("bad/binary.app")));
+    const std::string listed = Xref("parse " + program + " --unresolved").out;
+    const json unresolved = JsonOf("parse " + program + " --unresolved");
+    int counted = 0;
+    for (const auto& [cause, n] : unresolved["causes"].items()) counted += n.get<int>();
+    EXPECT_EQ(counted, unresolved["unresolvedSymbols"].get<int>());
+    EXPECT_EQ(unresolved["unresolved"].size(), unresolved["unresolvedSymbols"].get<std::size_t>());
+    EXPECT_EQ(unresolved["binds"].size(), unresolved["unresolvedBinds"].get<std::size_t>());
+    EXPECT_EQ(unresolved["missingLibraries"].get<int>(), 2);
+    for (const json& u : unresolved["unresolved"]) {
+        EXPECT_NE(listed.find(Format("%s: [%s] %s\n", Where(u).c_str(), u["cause"].get<std::string>().c_str(),
+                                     u["text"].get<std::string>().c_str())),
+                  std::string::npos)
+            << u.dump();
+        EXPECT_NE(u["text"].get<std::string>().find(u["name"].get<std::string>()), std::string::npos) << u.dump();
+    }
+    for (const json& b : unresolved["binds"])
+        EXPECT_NE(listed.find(Format("%s: [bind] ':%s' at %d, length %d, in '%s'\n", Where(b).c_str(),
+                                     b["name"].get<std::string>().c_str(), b["position"].get<int>(),
+                                     b["length"].get<int>(), b["item"].get<std::string>().c_str())),
+                  std::string::npos)
+            << b.dump();
 }
 
 } // namespace
