@@ -428,7 +428,9 @@ TEST_F(CliJson, TheCalleeTreeAndTheClassHierarchyMatchTheText)
         std::string text = answer["symbol"].get<std::string>() + "\n";
         TreeText(answer["callees"], 2, text);
         EXPECT_EQ(text, Xref(args).out);
-        if (std::string(depth) == "3") EXPECT_NE(text.find("[late bound override]"), std::string::npos);
+        if (std::string(depth) == "3") {
+            EXPECT_NE(text.find("[late bound override]"), std::string::npos);
+        }
     }
     for (const std::string command : {"bases cCountedShelf", "subclasses cShelfInfo", "subclasses cStockDoc"}) {
         const std::string args = command.substr(0, command.find(' ')) + " " + m_program + command.substr(command.find(' '));
