@@ -119,12 +119,10 @@ bool CZvMainFrame::createToolbar()
             action->setData(button.id);
             action->setToolTip(button.tooltip);
             action->setStatusTip(QString());
-            action->setText(tr(button.menuText));
+            // The key is shown, not bound: the host's key filter serves the F11
+            // family everywhere, and a bound shortcut would swallow its key press.
+            action->setText(button.key ? tr(button.menuText) + '\t' + button.key : tr(button.menuText));
             action->setIconText(QString());
-            if (button.key) {
-                action->setShortcut(QKeySequence(button.key));
-                action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-            }
             if (button.id == ID_AUTOMODE) action->setCheckable(true);
             connect(action, &QAction::triggered, this, [this, id = button.id] { OnCommand(id); });
             addAction(action);
