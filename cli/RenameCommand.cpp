@@ -5,6 +5,7 @@
 #include <map>
 
 #include "cli/Commands.h"
+#include "cli/JsonOutput.h"
 #include "cli/Session.h"
 #include "engine/Zavora.h"
 #include "platform/outline/HostState.h"
@@ -72,7 +73,7 @@ int RunRenameCommand(const std::vector<std::string>& args)
         for (CReference* ref : list->GetReferences())
             before[ref->GetSource()->GetItem()] = ref->GetSource()->GetTitle(0);
     }
-    if (targets.size() > 1) {
+    if (targets.size() > 1 && !options.json) {
         std::printf("%s is one of a late-bound family; renamed together:\n", path.c_str());
         for (const CGItem& target : targets)
             std::printf("  %s  (%s)\n", CliSession::PathOf(target).c_str(), CliSession::Location(target).c_str());
@@ -83,12 +84,15 @@ int RunRenameCommand(const std::vector<std::string>& args)
         std::fprintf(stderr, "warning: %s\n", output.text.c_str());
 
     std::size_t changed = 0;
+    JsonDocument lines = JsonDocument::array();
     for (const auto& [h, old] : before) {
         CGItem at(session.Outline(), h);
         const std::string now = at.GetTitle(0);
         if (now == old) continue;
         ++changed;
-        if (dryRun) {
+        if (options.json) {
+            lines.push_back({{"file", at.GetFileName()}, {"line", at.GetLineNumber()}, {"before", old}, {"after", now}});
+        } else if (dryRun) {
             std::printf("%s\n  - %s\n  + %s\n", CliSession::Location(at).c_str(), old.c_str(), now.c_str());
         }
     }
@@ -98,6 +102,20 @@ int RunRenameCommand(const std::vector<std::string>& args)
         } catch (const CGKitError& e) {
             return Fail(e.what());
         }
+    }
+    if (options.json) {
+        JsonDocument family = JsonDocument::array();
+        for (const CGItem& target : targets)
+            family.push_back({{"path", CliSession::PathOf(target)},
+                              {"file", target.GetFileName()},
+                              {"line", target.GetLineNumber()}});
+        PrintJson({{"symbol", path},
+                   {"newName", newName},
+                   {"declarations", family},
+                   {"references", references},
+                   {"written", dryRun ? JsonDocument(nullptr) : JsonDocument(*out)},
+                   {"changes", lines}});
+        return 0;
     }
     std::printf("%s: %zu reference%s and %s, %zu line%s %s\n", path.c_str(), references,
                 references == 1 ? "" : "s",

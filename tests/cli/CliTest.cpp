@@ -112,6 +112,30 @@ TEST_F(Cli, RenameRefusals)
     EXPECT_FALSE(std::filesystem::exists(out));
 }
 
+TEST_F(Cli, RenameJsonListsTheSameChangesAsTheText)
+{
+    const XrefRun text = Xref("rename " + m_program + " BookMove PostMove --dry-run");
+    const XrefRun dry = Xref("rename " + m_program + " BookMove PostMove --dry-run --json");
+    ASSERT_EQ(dry.code, 0) << dry.out;
+    const auto doc = nlohmann::json::parse(dry.out);
+    EXPECT_EQ(doc["symbol"], "BookMove");
+    EXPECT_EQ(doc["newName"], "PostMove");
+    EXPECT_TRUE(doc["written"].is_null());
+    ASSERT_EQ(doc["declarations"].size(), 1u);
+    EXPECT_EQ(doc["changes"].size(), Count(text.out, "  + "));
+    EXPECT_EQ(doc["references"].get<int>(), ReferenceCount(Xref("refs " + m_program + " BookMove").out));
+    for (const auto& change : doc["changes"]) {
+        EXPECT_NE(text.out.find("  - " + change["before"].get<std::string>()), std::string::npos) << change;
+        EXPECT_NE(text.out.find("  + " + change["after"].get<std::string>()), std::string::npos) << change;
+    }
+    const std::string out = m_tmp.Path("renamed-json.apt");
+    const XrefRun written = Xref("rename " + m_program + " BookMove PostMove -o " + out + " --json");
+    ASSERT_EQ(written.code, 0) << written.out;
+    EXPECT_EQ(nlohmann::json::parse(written.out)["written"], out);
+    EXPECT_EQ(nlohmann::json::parse(written.out)["changes"], doc["changes"]);
+    EXPECT_TRUE(std::filesystem::exists(out));
+}
+
 TEST_F(Cli, ReferencesCallersAndCallees)
 {
     XrefRun r = Xref("refs " + m_program + " frmArticle::dfCode --json");
