@@ -73,6 +73,12 @@ int RunRenameCommand(const std::vector<std::string>& args)
         for (CReference* ref : list->GetReferences())
             before[ref->GetSource()->GetItem()] = ref->GetSource()->GetTitle(0);
     }
+    // The family's paths as they read before the rename.
+    JsonDocument family = JsonDocument::array();
+    for (const CGItem& target : targets)
+        family.push_back({{"path", CliSession::PathOf(target)},
+                          {"file", target.GetFileName()},
+                          {"line", target.GetLineNumber()}});
     if (targets.size() > 1 && !options.json) {
         std::printf("%s is one of a late-bound family; renamed together:\n", path.c_str());
         for (const CGItem& target : targets)
@@ -104,11 +110,6 @@ int RunRenameCommand(const std::vector<std::string>& args)
         }
     }
     if (options.json) {
-        JsonDocument family = JsonDocument::array();
-        for (const CGItem& target : targets)
-            family.push_back({{"path", CliSession::PathOf(target)},
-                              {"file", target.GetFileName()},
-                              {"line", target.GetLineNumber()}});
         PrintJson({{"symbol", path},
                    {"newName", newName},
                    {"declarations", family},

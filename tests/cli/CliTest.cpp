@@ -122,6 +122,7 @@ TEST_F(Cli, RenameJsonListsTheSameChangesAsTheText)
     EXPECT_EQ(doc["newName"], "PostMove");
     EXPECT_TRUE(doc["written"].is_null());
     ASSERT_EQ(doc["declarations"].size(), 1u);
+    EXPECT_EQ(doc["declarations"][0]["path"], "BookMove");
     EXPECT_EQ(doc["changes"].size(), Count(text.out, "  + "));
     EXPECT_EQ(doc["references"].get<int>(), ReferenceCount(Xref("refs " + m_program + " BookMove").out));
     for (const auto& change : doc["changes"]) {
