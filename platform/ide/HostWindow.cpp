@@ -74,13 +74,20 @@ HostWindow::HostWindow(QWidget* parent)
     };
     connect(m_undo, &QUndoStack::cleanChanged, this, [this] { updateTitle(); });
     // Changes the explorer makes (a rename, a refactoring, a deletion) are no
-    // commands of the editor's, but they must be saved all the same.
+    // commands of the editor's, but they must be saved all the same. The
+    // editor's earlier commands hold lines as they were before that change:
+    // undoing one would bring an old name back and break the program, so the
+    // undo history starts afresh.
     m_listener = zv::host::HostState::Get().Listen([this](zv::host::HostChange what, HITEM hItem) {
         using zv::host::HostChange;
         const bool edit = what == HostChange::Text || what == HostChange::Inserted ||
                           what == HostChange::Removed || what == HostChange::Moved;
-        if (edit && !IsApplyingCommand() && zv::outline::Outline::SerialOf(hItem) == CurrentOutline() &&
-            !m_changedOutside) {
+        if (!edit || IsApplyingCommand() || zv::outline::Outline::SerialOf(hItem) != CurrentOutline()) return;
+        if (m_undo->count() > 0) {
+            m_undo->clear();
+            statusBar()->showMessage("The explorer changed the program: undo starts from here", 6000);
+        }
+        if (!m_changedOutside) {
             m_changedOutside = true;
             updateTitle();
         }

@@ -59,15 +59,24 @@ TEST_F(EndToEndTest, KeysFromTheEditorReachTheExplorer)
     MakeCurrent("Function: ShelfTotal");
     m_host->sendKey(Qt::ShiftModifier);
     EXPECT_EQ(m_host->outlineView()->currentItem(), Find("Function: BookMove").GetItem());
+    // An edit of the editor's own, then a rename by the explorer: undoing the
+    // edit afterwards would write back the line with the old name.
+    MakeCurrent("Return BookMove(");
+    ASSERT_TRUE(m_host->editLine(Find("Return BookMove(").GetTitle(0) + " "));
+    ASSERT_TRUE(m_host->undoStack()->canUndo());
     // Ctrl+Alt+F11 renames through the dialog; the editor shows the new name everywhere.
+    MakeCurrent("Function: BookMove");
     AnswerRename("BookStockMove");
     m_host->sendKey(Qt::ControlModifier | Qt::AltModifier);
     const auto lines = References("Function: BookStockMove");
     ASSERT_EQ(lines.size(), references);
     for (const std::string& line : lines) EXPECT_NE(line.find("BookStockMove("), std::string::npos) << line;
-    // Not the editor's command, but a change to save all the same.
+    // Not the editor's command, but a change to save all the same; nothing
+    // is left to undo that would bring the old name back.
     EXPECT_EQ(m_host->undoStack()->count(), 0);
+    EXPECT_FALSE(m_host->undoStack()->canUndo());
     EXPECT_TRUE(m_host->isModified());
+    EXPECT_EQ(FindItem(CurrentOutline(), "Return BookMove(").GetItem(), 0u);
     // An edit in the editor marks the information outdated.
     App().Parse(0);
     MakeCurrent("Set nSign = 1");
