@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "contracts/Check.h"
+#include "engine/LateBinding.h"
 #include "engine/XrefList.h"
 #include "engine/Zavora.h"
 #include "explorer/FrameTest.h"
@@ -127,10 +128,26 @@ void CZvListCtrl::onDoubleClick(QTreeWidgetItem* row)
 
 CZvVarRefListCtrl::CZvVarRefListCtrl(QWidget* parent) : CZvListCtrl(parent) {}
 
-void CZvVarRefListCtrl::addReference(const CReference& reference, int image)
+void CZvVarRefListCtrl::addReference(const CReference& reference, int image, bool reachesOverride)
 {
     const CGItem& source = *reference.GetSource();
     QTreeWidgetItem* row = addStatement(source, image);
+    // Uses that run or name the symbol only at run time read differently.
+    QString how;
+    if (reachesOverride)
+        how = "late bound: a call of the function this one overrides, which can run this one";
+    else if (reference.IsLateBoundCall())
+        how = "late-bound call: it can run an override instead";
+    else if (reference.IsByName())
+        how = "by name: named in a string that a built-in looks up at run time";
+    if (!how.isEmpty()) {
+        row->setToolTip(0, row->toolTip(0) + "\n" + how);
+        if (reachesOverride || reference.IsByName()) {
+            QFont font = row->font(0);
+            font.setItalic(true);
+            row->setFont(0, font);
+        }
+    }
     row->setData(0, zvrow::Position, reference.GetPosition());
     row->setData(0, zvrow::Length, reference.GetLength());
     row->setData(0, zvrow::Parent, QVariant::fromValue<qulonglong>(zvrow::UsageParent(source).GetItem()));
@@ -312,9 +329,10 @@ bool CZvVarRefView::doUpdate()
 {
     m_list->clear();
     refList()->setSelectedItem(nullptr);
+    if (!getCurrentItem()) return true;
     CXrefList* list = currentReferences(true);
-    if (!list) return true;
-    for (CReference* reference : list->GetReferences()) {
+    const std::vector<CReference*> own = list ? list->GetReferences() : std::vector<CReference*>{};
+    for (CReference* reference : own) {
         const CGItem& source = *reference->GetSource();
         if (ParentType(source) == kMessageActions) continue;
         const int position = reference->GetPosition();
@@ -322,6 +340,16 @@ bool CZvVarRefView::doUpdate()
         const bool bBind = position > 0 && static_cast<std::size_t>(position) <= text.size() && text[position - 1] == ':';
         refList()->addReference(*reference, bBind ? CZvMainFrame::iconIndexFromType(997)
                                                   : CZvMainFrame::iconIndexFromType(source));
+    }
+    // As the command line: an override also runs where a "..F()" call of a
+    // function it overrides stands.
+    CApplication* table = CApplication::Instance(0, 0);
+    if (table && getCurrentOutline() == CZavoraApp::Instance().GetOutline()) {
+        if (auto* function = dynamic_cast<CFunction*>(table->GetSymbolOfItem(getCurrentItem()))) {
+            for (CReference* call : LateBoundCallsOf(function))
+                if (ParentType(*call->GetSource()) != kMessageActions)
+                    refList()->addReference(*call, CZvMainFrame::iconIndexFromType(*call->GetSource()), true);
+        }
     }
     const std::string name = GetName(CGItem(getCurrentOutline(), getCurrentItem()));
     if (std::vector<CReference*>* binds = CZavoraApp::Instance().GetUresolvedBinds(name)) {

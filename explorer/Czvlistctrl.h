@@ -44,7 +44,9 @@ class CZvVarRefListCtrl : public CZvListCtrl {
     Q_OBJECT
 public:
     explicit CZvVarRefListCtrl(QWidget* parent);
-    void addReference(const CReference& reference, int image);
+    // reachesOverride: a "..F()" call of a function the shown one overrides,
+    // listed because at run time it can run the shown one.
+    void addReference(const CReference& reference, int image, bool reachesOverride = false);
     // Rows whose declaring parent is the item get the related background (null: none).
     void setSelectedItem(const CGItem* item);
     HITEM highlightedItem() const { return m_hHighlighted; }

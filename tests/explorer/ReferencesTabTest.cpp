@@ -145,6 +145,33 @@ TEST_F(ExplorerTest, LateBoundCalleesShowTheirOverridesAndSalFunctionsAreLeaves)
     EXPECT_EQ(children, overrides) << "the overrides hang beneath the late-bound callee at once";
 }
 
+// Uses that run the function only at run time are listed as the command
+// line lists them, and say so.
+TEST_F(ExplorerTest, LateBoundAndByNameUsesAreListedAndMarked)
+{
+    Parse();
+    for (const char* path : {"frmArticle::Refresh", "cStockForm::Refresh"}) {
+        SCOPED_TRACE(path);
+        ShowRefs(path);
+        auto* refs = ViewOf<CZvVarRefView>(VisiblePane<CZvFunctionPane>(), 2);
+        ASSERT_NE(refs, nullptr);
+        const QJsonObject cli = Cli({"refs", path});
+        EXPECT_EQ(RowLines(refs->list()), CliLines(cli));
+        int cliLate = 0, rowsLate = 0, rowsCalling = 0;
+        for (const QJsonValue& ref : cli["references"].toArray()) cliLate += ref.toObject()["lateBound"].toBool();
+        for (int i = 0; i < refs->list()->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem* row = refs->list()->topLevelItem(i);
+            rowsLate += row->toolTip(0).contains("late bound:") && row->font(0).italic();
+            rowsCalling += row->toolTip(0).contains("late-bound call:");
+        }
+        EXPECT_EQ(rowsLate, cliLate);
+        // Every "..Refresh()" row says what it is, whichever list it is in.
+        EXPECT_EQ(rowsLate + rowsCalling, 2);
+    }
+    // The override is reached only through the base's late-bound calls.
+    EXPECT_EQ(CliLines(Cli({"refs", "frmArticle::Refresh"})).size(), 2u);
+}
+
 TEST_F(ExplorerTest, WindowVariableShowsReferencesAndUsagePerParent)
 {
     Parse();
