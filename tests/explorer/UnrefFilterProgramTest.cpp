@@ -1,13 +1,15 @@
-// The first filter of a fresh installation on the sample program: "All
-// symbols" lists exactly what no filter lists, so that starting with it
-// hides nothing; its libraries can still be hidden.
+// Filters on the sample program: the first filter of a fresh installation,
+// "All symbols", lists exactly what no filter lists, so that starting with it
+// hides nothing; the editor offers the program's includes as library names.
 #include "ExplorerFixture.h"
 #include "engine/UnrefSearch.h"
+#include "explorer/ZvUnrefFilterTree.h"
+#include "explorer/ZvUnrefFilterView.h"
 #include "settings/ZvFilterCollection.h"
 
 namespace {
 
-class AllSymbolsFilter : public zvtest::ExplorerTest {
+class UnrefFilterProgram : public zvtest::ExplorerTest {
 protected:
     void SetUp() override
     {
@@ -30,7 +32,7 @@ protected:
 
 } // namespace
 
-TEST_F(AllSymbolsFilter, ListsWhatNoFilterLists)
+TEST_F(UnrefFilterProgram, ListsWhatNoFilterLists)
 {
     ASSERT_TRUE(ZvEnsureFirstFilter());
     CZvParentItemFilter* pAll = CZvFilterCollection::shared()->get("All symbols");
@@ -50,4 +52,14 @@ TEST_F(AllSymbolsFilter, ListsWhatNoFilterLists)
     pAll->removeLib("stocklib.apl");
     pAll->setExcludeAll(true);
     EXPECT_EQ(Find(pAll), own);
+}
+
+TEST_F(UnrefFilterProgram, EditorOffersTheIncludesOfTheProgram)
+{
+    CZvUnrefFilterView view;
+    EXPECT_TRUE(view.tree()->libraryNames().isEmpty());
+    ASSERT_TRUE(view.doUpdate());
+    // The commented-out include is no include.
+    EXPECT_EQ(view.tree()->libraryNames(), QStringList{"stocklib.apl"});
+    EXPECT_NE(view.tree()->librariesNode(), nullptr);
 }
