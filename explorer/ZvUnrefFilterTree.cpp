@@ -142,7 +142,7 @@ void CZvUnrefFilterTree::setBold(QTreeWidgetItem* node, bool bBold)
 
 void CZvUnrefFilterTree::checkItem(QTreeWidgetItem* hTreeItem, bool clear)
 {
-    REQUIRE(hTreeItem != 0, CZvUnrefFilterTree::checkItem);
+    REQUIRE(hTreeItem != 0, "CZvUnrefFilterTree::checkItem");
     ZV_TRY
         if (!m_pFilter) return;
         const QSignalBlocker block(this);

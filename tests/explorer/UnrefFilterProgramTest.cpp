@@ -52,6 +52,23 @@ TEST_F(UnrefFilterProgram, ListsWhatNoFilterLists)
     pAll->removeLib("stocklib.apl");
     pAll->setExcludeAll(true);
     EXPECT_EQ(Find(pAll), own);
+    pAll->setExcludeAll(false);
+
+    // Programs with other kinds of declarations: classes, events,
+    // enumerations, late binding.
+    for (const char* fixture : {"engine/unreferenced.apt", "engine/classes.apt", "realprog/code.apt",
+                                "realprog/classes.apt", "orders.apt"}) {
+        Engine().Clear();
+        zv::host::CloseOutline(m_hOutline);
+        std::string error;
+        m_hOutline = zv::host::OpenOutline(std::string(ZV_FIXTURES_DIR) + "/" + fixture, &error);
+        ASSERT_NE(m_hOutline, 0u) << error;
+        Engine().SetOutline(m_hOutline);
+        Parse();
+        const std::vector<HITEM> all = Find(nullptr);
+        EXPECT_FALSE(all.empty()) << fixture;
+        EXPECT_EQ(Find(pAll), all) << fixture;
+    }
 }
 
 TEST_F(UnrefFilterProgram, EditorOffersTheIncludesOfTheProgram)
