@@ -2,6 +2,7 @@
 
 #include <QCompleter>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QSignalBlocker>
@@ -180,6 +181,16 @@ void CZvUnrefFilterTree::mousePressEvent(QMouseEvent* event)
     // The expand arrow lies left of the node's own rectangle: it only opens or closes.
     if (!node || !visualItemRect(node).contains(event->position().toPoint())) return;
     onClick(node, event->globalPosition().toPoint());
+}
+
+void CZvUnrefFilterTree::keyPressEvent(QKeyEvent* event)
+{
+    QTreeWidgetItem* node = currentItem();
+    if (event->key() != Qt::Key_Space || event->modifiers() != Qt::NoModifier || !node) {
+        QTreeWidget::keyPressEvent(event);
+        return;
+    }
+    onClick(node, viewport()->mapToGlobal(visualItemRect(node).bottomLeft()));
 }
 
 void CZvUnrefFilterTree::contextMenuEvent(QContextMenuEvent* event)
