@@ -259,7 +259,8 @@ void CZvUnrefFilterTree::addLibrary()
 
 void CZvUnrefFilterTree::removeLibrary(QTreeWidgetItem* node)
 {
-    if (!isLibrary(node)) return;
+    // A menu kept across a rebuild names a node that is gone: compared, never touched.
+    if (!m_libraries || m_libraries->indexOfChild(node) < 0 || !m_pFilter) return;
     const QString held = node->data(0, kLibraryRole).toString();
     if (!held.isEmpty()) {
         m_pFilter->removeLib(held.toStdString());

@@ -273,6 +273,13 @@ TEST_F(UnrefFilterTree, MenusAddEditSortAndRemoveLibraries)
     EXPECT_EQ(pFilter->getLibs(), std::vector<std::string>{"stocklib.apl"});
     Pick(Node({"Libraries", "Library.apl"}), "Remove library");
     EXPECT_EQ(pFilter->getLibs(), std::vector<std::string>{"stocklib.apl"});
+
+    // A menu that outlives a rebuild of the tree does nothing.
+    std::unique_ptr<QMenu> stale(m_pTree->buildMenu(Node({"Libraries", "stocklib.apl"})));
+    m_pTree->init();
+    stale->actions()[0]->trigger();
+    EXPECT_EQ(pFilter->getLibs(), std::vector<std::string>{"stocklib.apl"});
+    EXPECT_EQ(Libraries(), std::vector<std::string>{"stocklib.apl"});
 }
 
 TEST_F(UnrefFilterTree, ExcludeAllIsCheckedWhileSet)
