@@ -6,6 +6,7 @@
 
 #include "explorer/DlgProgress.h"
 #include "explorer/RenameDlg.h"
+#include "platform/widgets/MessageBoxWidget.h"
 
 bool CZvWidgetPorts::EscapePressed() { return m_progress && m_progress->takeEscape(); }
 
@@ -42,35 +43,4 @@ bool CZvWidgetPorts::AskNewName(const std::string& oldName, std::string& newName
     return true;
 }
 
-int ZvWidgetMessageBox(const ZvMessageBoxRequest& request)
-{
-    QMessageBox box(QApplication::activeWindow());
-    box.setWindowTitle(QString::fromStdString(request.caption));
-    box.setText(QString::fromStdString(request.text));
-    switch (request.icon) {
-    case ZvMB_ICONSTOP: box.setIcon(QMessageBox::Critical); break;
-    case ZvMB_ICONQUESTION: box.setIcon(QMessageBox::Question); break;
-    case ZvMB_ICONEXCLAMATION: box.setIcon(QMessageBox::Warning); break;
-    case ZvMB_ICONINFORMATION: box.setIcon(QMessageBox::Information); break;
-    default: break;
-    }
-    switch (request.buttons) {
-    case ZvMB_YESNO: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
-    case ZvMB_YESNOCANCEL: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel); break;
-    case ZvMB_OKCANCEL: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
-    default: box.setStandardButtons(QMessageBox::Ok); break;
-    }
-    switch (request.defaultButton) {
-    case ZvIDYES: box.setDefaultButton(QMessageBox::Yes); break;
-    case ZvIDNO: box.setDefaultButton(QMessageBox::No); break;
-    case ZvIDCANCEL: box.setDefaultButton(QMessageBox::Cancel); break;
-    case ZvIDOK: box.setDefaultButton(QMessageBox::Ok); break;
-    default: break;
-    }
-    switch (box.exec()) {
-    case QMessageBox::Yes: return ZvIDYES;
-    case QMessageBox::No: return ZvIDNO;
-    case QMessageBox::Cancel: return ZvIDCANCEL;
-    default: return ZvIDOK;
-    }
-}
+int ZvWidgetMessageBox(const ZvMessageBoxRequest& request) { return ZvShowMessageBoxWidget(request); }

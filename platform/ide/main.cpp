@@ -11,6 +11,7 @@
 #include "platform/ide/ScriptedRun.h"
 #include "platform/outline/HostState.h"
 #include "platform/outline/Loader.h"
+#include "platform/widgets/MessageBoxWidget.h"
 
 namespace {
 
@@ -19,39 +20,6 @@ int Usage(const char* why)
     std::fprintf(stderr, "zavora: %s\nusage: zavora [FILE] [--lib-path DIR]... [--show SYMBOL] [--screenshot OUT.png]\n",
                  why);
     return 2;
-}
-
-int ShowBox(const ZvMessageBoxRequest& request)
-{
-    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(request.caption),
-                    QString::fromStdString(request.text), QMessageBox::NoButton,
-                    static_cast<QWidget*>(request.owner));
-    switch (request.icon) {
-    case ZvMB_ICONSTOP: box.setIcon(QMessageBox::Critical); break;
-    case ZvMB_ICONQUESTION: box.setIcon(QMessageBox::Question); break;
-    case ZvMB_ICONEXCLAMATION: box.setIcon(QMessageBox::Warning); break;
-    case ZvMB_ICONINFORMATION: box.setIcon(QMessageBox::Information); break;
-    default: break;
-    }
-    switch (request.buttons) {
-    case ZvMB_OKCANCEL: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
-    case ZvMB_YESNO: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
-    case ZvMB_YESNOCANCEL: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel); break;
-    default: box.setStandardButtons(QMessageBox::Ok); break;
-    }
-    switch (request.defaultButton) {
-    case ZvIDYES: box.setDefaultButton(QMessageBox::Yes); break;
-    case ZvIDNO: box.setDefaultButton(QMessageBox::No); break;
-    case ZvIDCANCEL: box.setDefaultButton(QMessageBox::Cancel); break;
-    case ZvIDOK: box.setDefaultButton(QMessageBox::Ok); break;
-    default: break;
-    }
-    switch (box.exec()) {
-    case QMessageBox::Cancel: return ZvIDCANCEL;
-    case QMessageBox::Yes: return ZvIDYES;
-    case QMessageBox::No: return ZvIDNO;
-    default: return ZvIDOK;
-    }
 }
 
 // The offscreen platform's notes on what it cannot do are no news to anyone.
@@ -97,7 +65,7 @@ int main(int argc, char** argv)
     }
     if (!file.isEmpty() && !QFileInfo::exists(file)) return Usage(qPrintable(file + ": no such file"));
     // A scripted run answers every box itself (on stderr): nobody is there to click.
-    if (options.screenshot.isEmpty()) ZvSetMessageBoxHandler(ShowBox);
+    if (options.screenshot.isEmpty()) ZvSetMessageBoxHandler(ZvShowMessageBoxWidget);
 
     auto* window = new zv::ide::HostWindow;
     window->setAttribute(Qt::WA_DeleteOnClose);
