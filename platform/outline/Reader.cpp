@@ -1,5 +1,6 @@
 #include "platform/outline/Reader.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -275,6 +276,9 @@ std::string ReadFileBytes(const std::string& path)
 
 std::int32_t ParseOutlineText(Outline& outline, std::uint16_t fileIndex, std::string_view text)
 {
+    // An item a line at most: grown item by item, the vector of a 4 MB
+    // program would be copied a dozen times over.
+    outline.items.reserve(outline.items.size() + static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
     SourceFile& file = outline.files[fileIndex];
     LineCursor cursor;
     cursor.text = text;
