@@ -8,6 +8,7 @@
 #include <functional>
 #include <limits>
 #include <regex>
+#include <system_error>
 
 #if defined(__GLIBC__)
 #include <malloc.h>
@@ -198,6 +199,7 @@ Server::Server(std::ostream& out) : m_out(out)
 Server::~Server()
 {
     m_program.reset();
+    if (m_freeing.valid()) m_freeing.wait();
 }
 
 // ---- messages ---------------------------------------------------------------------
@@ -214,6 +216,8 @@ int Server::Run(std::istream& in)
             continue;
         }
         if (!Handle(body)) break;
+        // The buffer keeps the size of the largest message (a whole program); not for the session.
+        if (body.capacity() > (1u << 20)) std::string().swap(body);
     }
     return ExitCode();
 }
@@ -591,9 +595,23 @@ std::string Server::ProgramFor(const std::string& path)
     return path;
 }
 
+void Server::Retire()
+{
+    if (!m_program) return;
+    auto results = std::make_shared<std::pair<std::unique_ptr<CXrefInfo>, std::unique_ptr<CCallChainInfo>>>(
+        CZavoraApp::Instance().ReleaseResults());
+    m_program.reset();
+    if (m_freeing.valid()) m_freeing.wait();
+    try {
+        m_freeing = std::async(std::launch::async, [results = std::move(results)]() mutable { results.reset(); });
+    } catch (const std::system_error&) {
+        // No thread to be had: they were freed here.
+    }
+}
+
 void Server::Reload(const std::string& programPath)
 {
-    m_program.reset();
+    Retire();
     m_programPath = programPath;
     m_loadError.clear();
     try {
@@ -772,12 +790,16 @@ std::string Server::References(const json& params)
     CZavoraApp& app = CZavoraApp::Instance();
     const HITEM h = symbol->GetItem().GetItem();
     CXrefList* list = symbol->IsBuiltIn() ? app.GetSalReferences(h) : app.GetReferences(h);
-    if (list) {
-        out.reserve(list->GetReferences().size() * 128);
-        for (CReference* reference : list->GetReferences())
-            add(program->RangeOf(program->IndexOf(reference->GetSource()->GetItem()), reference->GetPosition(),
-                                 reference->GetLength()));
+    std::vector<CReference*> references = list ? list->GetReferences() : std::vector<CReference*>{};
+    // An override also runs where a "..F()" call reaches a function it overrides.
+    if (auto* function = dynamic_cast<CFunction*>(symbol); function && !symbol->IsBuiltIn()) {
+        const std::vector<CReference*> late = LateBoundCallsOf(function);
+        references.insert(references.end(), late.begin(), late.end());
     }
+    out.reserve(references.size() * 128);
+    for (CReference* reference : references)
+        add(program->RangeOf(program->IndexOf(reference->GetSource()->GetItem()), reference->GetPosition(),
+                             reference->GetLength()));
     return out + "]";
 }
 
@@ -978,18 +1000,29 @@ json Server::IncomingCalls(const json& params)
     const bool builtIn = program->IndexOf(function) < 0;
     CXrefList* list = builtIn ? app.GetSalReferences(function) : app.GetReferences(function);
     outline::Outline& model = program->Model();
-    for (HITEM caller : CallersOf(function)) {
-        const std::int32_t callerIndex = program->IndexOf(caller);
+    std::vector<CReference*> calls = list ? list->GetReferences() : std::vector<CReference*>{};
+    std::vector<HITEM> callers = CallersOf(function);
+    const std::size_t direct = callers.size();
+    // Callers through a "..F()" call of a function this one overrides, as `callers` lists them.
+    CApplication* table = CApplication::Instance(0, 0);
+    if (auto* f = !builtIn && table ? dynamic_cast<CFunction*>(table->GetSymbolOfItem(function)) : nullptr)
+        for (CReference* call : LateBoundCallsOf(f)) {
+            calls.push_back(call);
+            const HITEM caller = CallerOf(*call->GetSource()).GetItem();
+            if (caller && std::find(callers.begin(), callers.end(), caller) == callers.end()) callers.push_back(caller);
+        }
+    for (std::size_t k = 0; k < callers.size(); ++k) {
+        const std::int32_t callerIndex = program->IndexOf(callers[k]);
         json ranges = json::array();
-        if (list)
-            for (CReference* reference : list->GetReferences()) {
-                std::int32_t at = program->IndexOf(reference->GetSource()->GetItem());
-                while (at >= 0 && at != callerIndex) at = model.items[at].parent;
-                if (at >= 0)
-                    ranges.push_back(Range(program->RangeOf(program->IndexOf(reference->GetSource()->GetItem()),
-                                                            reference->GetPosition(), reference->GetLength())));
-            }
-        result.push_back({{"from", CallItem(*program, CGItem(program->Outline(), caller), "")}, {"fromRanges", ranges}});
+        for (CReference* reference : calls) {
+            std::int32_t at = program->IndexOf(reference->GetSource()->GetItem());
+            while (at >= 0 && at != callerIndex) at = model.items[at].parent;
+            if (at >= 0)
+                ranges.push_back(Range(program->RangeOf(program->IndexOf(reference->GetSource()->GetItem()),
+                                                        reference->GetPosition(), reference->GetLength())));
+        }
+        result.push_back({{"from", CallItem(*program, CGItem(program->Outline(), callers[k]), k < direct ? "" : "late bound")},
+                          {"fromRanges", ranges}});
     }
     return result;
 }
