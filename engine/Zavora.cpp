@@ -251,16 +251,6 @@ int CZavoraApp::Clear()
     return 0;
 }
 
-std::pair<std::unique_ptr<CXrefInfo>, std::unique_ptr<CCallChainInfo>> CZavoraApp::ReleaseResults()
-{
-    if (m_store) CSalSymbol::RemoveNotificationInterface(m_store.get());
-    if (m_parser) {
-        m_parser->RemoveNotificationInterface(m_store.get());
-        m_parser->RemoveNotificationInterface(m_callInfo.get());
-    }
-    return {std::move(m_store), std::move(m_callInfo)};
-}
-
 void CZavoraApp::Outdated() { m_explorer->outdated(true); }
 
 bool CZavoraApp::IsOutdated() const { return m_explorer->isOutdated(); }

@@ -6,7 +6,6 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
-#include <utility>
 #include <vector>
 
 #include "contracts/SalLanguage.h"
@@ -53,9 +52,6 @@ public:
     // The parse driver; a non-null outline becomes the current one first.
     void Parse(HOUTLINE hOutline);
     int Clear();
-    // Clear, but the store and the call information of the last parse are
-    // handed to the caller, who may free their megabytes on another thread.
-    std::pair<std::unique_ptr<CXrefInfo>, std::unique_ptr<CCallChainInfo>> ReleaseResults();
     bool IsParsed() const { return m_bParsed; }
     bool IsParsing() const { return m_bParsing; }
     void Outdated();

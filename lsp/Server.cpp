@@ -8,7 +8,6 @@
 #include <functional>
 #include <limits>
 #include <regex>
-#include <system_error>
 
 #if defined(__GLIBC__)
 #include <malloc.h>
@@ -199,7 +198,6 @@ Server::Server(std::ostream& out) : m_out(out)
 Server::~Server()
 {
     m_program.reset();
-    if (m_freeing.valid()) m_freeing.wait();
 }
 
 // ---- messages ---------------------------------------------------------------------
@@ -595,23 +593,9 @@ std::string Server::ProgramFor(const std::string& path)
     return path;
 }
 
-void Server::Retire()
-{
-    if (!m_program) return;
-    auto results = std::make_shared<std::pair<std::unique_ptr<CXrefInfo>, std::unique_ptr<CCallChainInfo>>>(
-        CZavoraApp::Instance().ReleaseResults());
-    m_program.reset();
-    if (m_freeing.valid()) m_freeing.wait();
-    try {
-        m_freeing = std::async(std::launch::async, [results = std::move(results)]() mutable { results.reset(); });
-    } catch (const std::system_error&) {
-        // No thread to be had: they were freed here.
-    }
-}
-
 void Server::Reload(const std::string& programPath)
 {
-    Retire();
+    m_program.reset();
     m_programPath = programPath;
     m_loadError.clear();
     try {

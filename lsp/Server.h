@@ -2,7 +2,6 @@
 // zavora-lsp: the engine's queries served over the Language Server Protocol.
 // One program is parsed at a time, the one of the document last asked about;
 // open buffers are read in place of their files.
-#include <future>
 #include <map>
 #include <memory>
 #include <ostream>
@@ -88,9 +87,6 @@ private:
     std::string ProgramFor(const std::string& path);
     Program& Ensure(const std::string& path);
     void Reload(const std::string& programPath);
-    // Drops the program; its references are freed on another thread, as a
-    // 4 MB program has a hundred thousand of them.
-    void Retire();
     void PublishDiagnostics();
     const std::string* OpenText(const std::string& path) const;
 
@@ -141,7 +137,6 @@ private:
     std::string m_loadError;                           // why m_programPath could not be loaded
     std::set<std::string> m_published;                 // files that have diagnostics on the client
     std::map<std::string, Handler> m_requests;
-    std::future<void> m_freeing;                       // the last program's references, freed meanwhile
 };
 
 } // namespace zv::lsp
