@@ -64,6 +64,42 @@ void UseIndex::Sort()
     declarations.shrink_to_fit();
 }
 
+void UseIndex::MergeFrom(std::size_t usesFrom, std::size_t declarationsFrom)
+{
+    auto merge = [](std::vector<Entry>& entries, std::size_t from) {
+        const auto middle = entries.begin() + static_cast<std::ptrdiff_t>(std::min(from, entries.size()));
+        std::stable_sort(middle, entries.end());
+        std::inplace_merge(entries.begin(), middle, entries.end());
+    };
+    merge(uses, usesFrom);
+    merge(declarations, declarationsFrom);
+}
+
+void UseIndex::Drop(const std::vector<HITEM>& gone)
+{
+    auto isGone = [&](HITEM item) { return std::binary_search(gone.begin(), gone.end(), item); };
+    // Uses are sorted by item: only the runs of the gone items move.
+    std::vector<std::pair<std::size_t, std::size_t>> runs;
+    for (HITEM item : gone) {
+        const auto range = std::equal_range(uses.begin(), uses.end(), Entry{item, {}});
+        if (range.first != range.second)
+            runs.emplace_back(static_cast<std::size_t>(range.first - uses.begin()),
+                              static_cast<std::size_t>(range.second - uses.begin()));
+    }
+    std::sort(runs.begin(), runs.end());
+    std::size_t write = runs.empty() ? uses.size() : runs.front().first;
+    for (std::size_t k = 0; k < runs.size(); ++k) {
+        const std::size_t keepEnd = k + 1 < runs.size() ? runs[k + 1].first : uses.size();
+        write = static_cast<std::size_t>(
+            std::move(uses.begin() + static_cast<std::ptrdiff_t>(runs[k].second),
+                      uses.begin() + static_cast<std::ptrdiff_t>(keepEnd), uses.begin() + static_cast<std::ptrdiff_t>(write)) -
+            uses.begin());
+    }
+    uses.resize(write);
+    complaints.erase(std::remove_if(complaints.begin(), complaints.end(), [&](const Complaint& c) { return isGone(c.item); }),
+                     complaints.end());
+}
+
 std::pair<const UseIndex::Entry*, const UseIndex::Entry*> UseIndex::UsesOf(HITEM item) const
 {
     const auto range = std::equal_range(uses.begin(), uses.end(), Entry{item, {}});
@@ -84,10 +120,10 @@ void UseIndex::unresolvedSymbol(std::string text, CGItem* item)
 }
 
 Program::Program(const std::string& path, const std::vector<std::string>& libPath,
-                 const outline::TextOverlay& overlay)
-    : m_path(path), m_overlay(overlay)
+                 const outline::TextOverlay& overlay, outline::NoBom noBom)
+    : m_path(path), m_overlay(overlay), m_noBom(noBom)
 {
-    m_outline = &outline::LoadProgram(path, libPath, overlay);
+    m_outline = &outline::LoadProgram(path, libPath, overlay, noBom);
     host::AdoptOutline(m_outline->Handle());
     for (const auto& file : m_outline->files) m_canonical.push_back(Canonical(file.path));
     m_lines.resize(m_outline->files.size());
@@ -116,6 +152,26 @@ void Program::MapLines()
         if (byLine.size() < item.lineNo - 1 + lines) byLine.resize(item.lineNo - 1 + lines, -1);
         for (std::size_t k = 0; k < lines; ++k) byLine[item.lineNo - 1 + k] = static_cast<std::int32_t>(i);
     }
+}
+
+void Program::MapLines(int file, std::size_t from, std::size_t end, std::size_t newEnd,
+                       const std::vector<std::int32_t>& added)
+{
+    std::vector<std::int32_t>& byLine = m_byLine[static_cast<std::size_t>(file)];
+    if (byLine.size() < end) byLine.resize(end, -1);
+    std::vector<std::int32_t> region(newEnd - from, -1);
+    for (std::int32_t i : added) {
+        const outline::Item& item = m_outline->items[i];
+        if (!item.alive || item.lineNo == 0 || item.file != file) continue;
+        const std::size_t lines = static_cast<std::size_t>(std::count(item.line.begin(), item.line.end(), '\n')) + 1;
+        for (std::size_t k = 0; k < lines; ++k) {
+            const std::size_t at = item.lineNo - 1 + k;
+            if (at >= from && at < newEnd) region[at - from] = i;
+        }
+    }
+    const auto first = byLine.begin() + static_cast<std::ptrdiff_t>(from);
+    byLine.erase(first, byLine.begin() + static_cast<std::ptrdiff_t>(end));
+    byLine.insert(byLine.begin() + static_cast<std::ptrdiff_t>(from), region.begin(), region.end());
 }
 
 Program::~Program()
@@ -150,7 +206,7 @@ const LineTable& Program::Lines(int file)
         } else {
             std::string text;
             try {
-                text = outline::DecodeFile(outline::ReadFileBytes(path), path).text;
+                text = outline::DecodeFile(outline::ReadFileBytes(path), path, m_noBom).text;
             } catch (const CGKitError&) {
                 // Changed on disk since the load: positions fall back to column 0.
             }

@@ -50,6 +50,11 @@ public:
     void SymbolAdded(CSalSymbol* symbol, CGItem& item, int position, int length) override;
     void unresolvedSymbol(std::string text, CGItem* item) override;
     void Sort();
+    // Sorts what was reported after the first `uses` and `declarations`
+    // entries into the sorted rest, as a re-parse adds a few.
+    void MergeFrom(std::size_t uses, std::size_t declarations);
+    // Drops the uses and complaints of items that are gone (handles sorted).
+    void Drop(const std::vector<HITEM>& gone);
 
     struct Entry {
         HITEM item;
@@ -66,12 +71,19 @@ public:
     std::vector<Complaint> complaints;
 };
 
+// Which lines of a file an edit changed: its first `head` and last `tail`
+// lines are the same before and after; it had `oldCount` lines before.
+struct LineChange {
+    std::size_t head = 0, tail = 0, oldCount = 0;
+};
+
 class Program {
 public:
     // Loads path with its libraries through overlay and parses it. Throws
     // CGKitError (file and line) when the program itself cannot be read.
+    // noBom: how files read from disk without BOM are decoded (the encoding setting).
     Program(const std::string& path, const std::vector<std::string>& libPath,
-            const outline::TextOverlay& overlay);
+            const outline::TextOverlay& overlay, outline::NoBom noBom = outline::NoBom::Guess);
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
@@ -103,6 +115,8 @@ public:
     // as this one may be half changed. oldText must be the text the program
     // was read from; newText must outlive the program, as the buffer does.
     bool Reparse(const std::string& path, std::string_view oldText, std::string_view newText);
+    // The same, for an editor's range edits, whose lines are known without comparing texts.
+    bool Reparse(const std::string& path, const LineChange& change, std::string_view newText);
 
     // The symbol used or declared at a spot, or null.
     CSalSymbol* SymbolAt(const Spot& spot) const;
@@ -111,6 +125,8 @@ public:
 private:
     const LineTable& Lines(int file);
     void MapLines();
+    // Lines [from, end) of a file became lines [from, newEnd), held by the items added.
+    void MapLines(int file, std::size_t from, std::size_t end, std::size_t newEnd, const std::vector<std::int32_t>& added);
     // The references of body's new children, after those of the dead old ones are dropped.
     void Rebuild(std::int32_t body, const std::vector<std::int32_t>& dead);
 
@@ -118,6 +134,7 @@ private:
     outline::Outline* m_outline = nullptr;
     UseIndex m_index;
     outline::TextOverlay m_overlay;
+    outline::NoBom m_noBom;
     std::vector<std::string> m_canonical;               // by file index
     std::vector<std::unique_ptr<LineTable>> m_lines;    // by file index, read when first needed
     // By file, by zero-based line: the item whose text holds the line, or -1.

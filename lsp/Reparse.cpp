@@ -32,8 +32,7 @@ bool DeclaresAnything(int type)
 
 bool Program::Reparse(const std::string& path, std::string_view oldText, std::string_view newText)
 {
-    const int file = FileIndex(path);
-    if (file < 0) return false;
+    if (FileIndex(path) < 0) return false;
     const LineTable before(oldText), after(newText);
     std::size_t head = 0;
     while (head < before.Count() && head < after.Count() && before.Line(head) == after.Line(head)) ++head;
@@ -41,8 +40,21 @@ bool Program::Reparse(const std::string& path, std::string_view oldText, std::st
     while (tail < before.Count() - head && tail < after.Count() - head &&
            before.Line(before.Count() - 1 - tail) == after.Line(after.Count() - 1 - tail))
         ++tail;
-    if (head == before.Count() && head == after.Count()) return true;
-    if (head == 0) return false;
+    if (head == before.Count() && head == after.Count()) {
+        // Nothing to parse, but positions are read from the new buffer from now on.
+        m_lines[static_cast<std::size_t>(FileIndex(path))] = std::make_unique<LineTable>(newText);
+        return true;
+    }
+    return Reparse(path, LineChange{head, tail, before.Count()}, newText);
+}
+
+bool Program::Reparse(const std::string& path, const LineChange& change, std::string_view newText)
+{
+    const int file = FileIndex(path);
+    if (file < 0) return false;
+    auto after = std::make_unique<LineTable>(newText);
+    const std::size_t head = change.head, tail = change.tail, oldCount = change.oldCount;
+    if (head == 0 || head + tail > oldCount || head + tail > after->Count()) return false;
 
     // The body whose children hold every changed line.
     outline::Outline& o = *m_outline;
@@ -57,9 +69,9 @@ bool Program::Reparse(const std::string& path, std::string_view oldText, std::st
         // Where the body's subtree ends: at the item that follows it, or at the end of the file.
         std::int32_t following = -1;
         for (std::int32_t up = body; up >= 0 && following < 0; up = o.items[up].parent) following = o.items[up].next;
-        const std::size_t end = following >= 0 ? o.items[following].lineNo - 1 : before.Count();
+        const std::size_t end = following >= 0 ? o.items[following].lineNo - 1 : oldCount;
         if (following >= 0 && o.items[following].file != file) return false;
-        if (head >= childrenStart && before.Count() - tail <= end) {
+        if (head >= childrenStart && oldCount - tail <= end) {
             // Statements only, before and after.
             CApplication* table = CApplication::Instance(0, 0);
             std::vector<std::int32_t> dead;
@@ -68,10 +80,10 @@ bool Program::Reparse(const std::string& path, std::string_view oldText, std::st
                     if (DeclaresAnything(o.items[i].type) || (table && table->GetSymbolOfItem(o.ItemHandle(i)))) return false;
                     dead.push_back(i);
                 }
-            const std::size_t newEnd = end + after.Count() - before.Count();
+            const std::size_t newEnd = end + after->Count() - oldCount;
             std::string fragment;
             for (std::size_t line = childrenStart; line < newEnd; ++line) {
-                fragment.append(after.Line(line));
+                fragment.append(after->Line(line));
                 fragment += '\n';
             }
             std::vector<std::int32_t> added;
@@ -84,8 +96,8 @@ bool Program::Reparse(const std::string& path, std::string_view oldText, std::st
             for (std::int32_t i : added)
                 if (DeclaresAnything(o.items[i].type)) return false;
             Rebuild(body, dead);
-            m_lines[static_cast<std::size_t>(file)] = std::make_unique<LineTable>(newText);
-            MapLines();
+            m_lines[static_cast<std::size_t>(file)] = std::move(after);
+            MapLines(file, childrenStart, end, newEnd, added);
             return true;
         }
         return false;
@@ -103,14 +115,14 @@ void Program::Rebuild(std::int32_t body, const std::vector<std::int32_t>& dead)
     CCallChainInfo* calls = app.GetCallInfo();
 
     // The references made in the old body leave the lists of their symbols.
+    std::vector<HITEM> goneSorted(gone.begin(), gone.end());
+    std::sort(goneSorted.begin(), goneSorted.end());
     std::unordered_set<CSalSymbol*> touched;
-    auto isGone = [&](const UseIndex::Entry& entry) { return gone.count(entry.item) != 0; };
-    for (const UseIndex::Entry& entry : m_index.uses)
-        if (isGone(entry)) touched.insert(entry.use.symbol);
-    m_index.uses.erase(std::remove_if(m_index.uses.begin(), m_index.uses.end(), isGone), m_index.uses.end());
-    m_index.complaints.erase(std::remove_if(m_index.complaints.begin(), m_index.complaints.end(),
-                                            [&](const Complaint& c) { return gone.count(c.item) != 0; }),
-                             m_index.complaints.end());
+    for (HITEM h : goneSorted) {
+        const auto uses = m_index.UsesOf(h);
+        for (auto* entry = uses.first; entry != uses.second; ++entry) touched.insert(entry->use.symbol);
+    }
+    m_index.Drop(goneSorted);
     for (CSalSymbol* symbol : touched) {
         const HITEM h = symbol->GetItem().GetItem();
         CXrefList* list = nullptr;
@@ -122,8 +134,11 @@ void Program::Rebuild(std::int32_t body, const std::vector<std::int32_t>& dead)
         }
         if (!list) continue;
         auto& references = list->GetReferences();
-        for (std::size_t i = references.size(); i-- > 0;)
-            if (gone.count(references[i]->GetSource()->GetItem())) list->RemoveAt(i);
+        const auto kept = std::stable_partition(references.begin(), references.end(), [&](CReference* reference) {
+            return gone.count(reference->GetSource()->GetItem()) == 0;
+        });
+        for (auto at = kept; at != references.end(); ++at) delete *at;
+        references.erase(kept, references.end());
     }
     // The body's calls are made again in order.
     const HITEM key = o.items[body].type == ItemType::OnMessage ? o.ItemHandle(body) : o.ItemHandle(o.items[body].parent);
@@ -138,6 +153,7 @@ void Program::Rebuild(std::int32_t body, const std::vector<std::int32_t>& dead)
     parser->AddNotifcationInterface(calls);
     parser->AddNotifcationInterface(&m_index);
     CGApplication application(o.Handle());
+    const std::size_t usesBefore = m_index.uses.size(), declarationsBefore = m_index.declarations.size();
     try {
         parser->ParseBelow(application, o.ItemHandle(body));
     } catch (...) {
@@ -149,7 +165,7 @@ void Program::Rebuild(std::int32_t body, const std::vector<std::int32_t>& dead)
     parser->RemoveNotificationInterface(&m_index);
     parser->RemoveNotificationInterface(calls);
     parser->RemoveNotificationInterface(store);
-    m_index.Sort();
+    m_index.MergeFrom(usesBefore, declarationsBefore);
 }
 
 } // namespace zv::lsp

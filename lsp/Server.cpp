@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iostream>
 #include <functional>
+#include <limits>
 #include <regex>
 
 #if defined(__GLIBC__)
@@ -178,7 +179,6 @@ Server::Server(std::ostream& out) : m_out(out)
         {"shutdown", &Server::Shutdown},
         {"textDocument/definition", &Server::Definition},
         {"textDocument/declaration", &Server::Definition},
-        {"textDocument/references", &Server::References},
         {"textDocument/documentHighlight", &Server::DocumentHighlight},
         {"textDocument/hover", &Server::Hover},
         {"textDocument/documentSymbol", &Server::DocumentSymbol},
@@ -214,6 +214,8 @@ int Server::Run(std::istream& in)
             continue;
         }
         if (!Handle(body)) break;
+        // The buffer keeps the size of the largest message (a whole program); not for the session.
+        if (body.capacity() > (1u << 20)) std::string().swap(body);
     }
     return ExitCode();
 }
@@ -224,6 +226,11 @@ void Server::Send(const json& message)
 }
 
 void Server::Reply(const json& id, const json& result) { Send({{"jsonrpc", "2.0"}, {"id", id}, {"result", result}}); }
+
+void Server::ReplyRaw(const json& id, const std::string& result)
+{
+    WriteMessage(m_out, R"({"jsonrpc":"2.0","id":)" + id.dump() + R"(,"result":)" + result + "}");
+}
 
 void Server::ReplyError(const json& id, int code, const std::string& message)
 {
@@ -293,6 +300,10 @@ bool Server::Handle(const std::string& body)
             throw LspError{ErrorCode::InvalidRequest, "initialize: the server is initialized already"};
         if (m_shutdown && method != "shutdown")
             throw LspError{ErrorCode::InvalidRequest, method + ": the server is shutting down"};
+        if (method == "textDocument/references") {
+            ReplyRaw(id, References(params));
+            return true;
+        }
         auto handler = m_requests.find(method);
         if (handler == m_requests.end()) throw LspError{ErrorCode::MethodNotFound, method + ": unknown method"};
         Reply(id, (this->*handler->second)(params));
@@ -369,7 +380,7 @@ json Server::Initialize(const json& params)
     m_initialized = true;
     json capabilities = {
         {"positionEncoding", "utf-16"},
-        {"textDocumentSync", {{"openClose", true}, {"change", 1}, {"save", {{"includeText", false}}}}},
+        {"textDocumentSync", {{"openClose", true}, {"change", 2}, {"save", {{"includeText", false}}}}},
         {"definitionProvider", true},
         {"declarationProvider", true},
         {"referencesProvider", true},
@@ -404,7 +415,55 @@ void Server::DidOpen(json& params)
     open.version = document.contains("version") && document["version"].is_number_integer() ? document["version"].get<long long>() : 0;
     m_stale = true;
     Ensure(PathFromUri(uri));
+#if defined(__GLIBC__)
+    // The message that brought the text (and a program loaded before) leave
+    // megabytes of free heap behind; an editor session lasts long enough to
+    // hand them back. Not after each change: the next load takes them again.
+    malloc_trim(0);
+#endif
 }
+
+namespace {
+
+// Lines as LineTable counts them: a final line end starts no line.
+std::size_t LineCountOf(std::string_view text)
+{
+    const auto breaks = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+    return 1 + breaks - (!text.empty() && text.back() == '\n' ? 1 : 0);
+}
+
+struct RangeEdit {
+    std::size_t begin, end;     // byte offsets in the text it applies to
+    int startLine, endLine;
+    std::string text;
+};
+
+// An editor's range change, checked against the text it applies to.
+RangeEdit ReadRangeEdit(json& change, std::string_view text, const std::string& path)
+{
+    const json& range = Field(change, "range");
+    const json& start = Field(range, "start");
+    const json& end = Field(range, "end");
+    RangeEdit edit;
+    edit.startLine = IntField(start, "line");
+    edit.endLine = IntField(end, "line");
+    const auto begin = OffsetOfPosition(text, edit.startLine, IntField(start, "character"));
+    const auto finish = OffsetOfPosition(text, edit.endLine, IntField(end, "character"));
+    if (!begin || !finish) {
+        const int line = begin ? edit.endLine : edit.startLine;
+        throw LspError{ErrorCode::InvalidParams, path + ":" + std::to_string(line + 1) +
+                                                     ": the change's range is past the end of the buffer (" +
+                                                     std::to_string(LineCountOf(text)) + " lines)"};
+    }
+    if (*finish < *begin) throw LspError{ErrorCode::InvalidParams, path + ":" + std::to_string(edit.startLine + 1) +
+                                                                       ": the change's range ends before it starts"};
+    edit.begin = *begin;
+    edit.end = *finish;
+    edit.text = TakeString(change, "text");
+    return edit;
+}
+
+} // namespace
 
 void Server::DidChange(json& params)
 {
@@ -416,17 +475,51 @@ void Server::DidChange(json& params)
     Field(params, "contentChanges");
     json& changes = params["contentChanges"];
     if (!changes.is_array() || changes.empty()) return;
-    const json& last = changes.back();
-    if (last.contains("range")) throw LspError{ErrorCode::InvalidParams, path + ": only whole-text changes are taken"};
-    // The old text stays alive until the program no longer reads it.
-    const std::string old = std::move(it->second.text);
-    it->second.text = TakeString(changes.back(), "text");
+    std::string& text = it->second.text;
+
+    // A whole text replaces what came before it; range edits apply in order.
+    std::size_t first = 0;
+    for (std::size_t k = 0; k < changes.size(); ++k)
+        if (!changes[k].is_object() || !changes[k].contains("range")) first = k;
+    const bool whole = !changes[first].contains("range");
+    std::string old;                    // the text the program was read from, for a whole-text change
+    std::string edited;                 // several edits are made on a copy: a bad one leaves the buffer as it was
+    std::string* target = &text;
+    if (whole) {
+        old = std::move(text);
+        text = TakeString(changes[first], "text");
+        ++first;
+    } else if (changes.size() > 1) {
+        edited = text;
+        target = &edited;
+    }
+    // The first `head` and last `tail` lines are the same before and after the edits.
+    const std::size_t oldCount = whole ? 0 : LineCountOf(text);
+    std::size_t head = std::numeric_limits<std::size_t>::max(), tail = head, count = oldCount;
+    for (std::size_t k = first; k < changes.size(); ++k) {
+        RangeEdit edit;
+        try {
+            edit = ReadRangeEdit(changes[k], *target, path);
+        } catch (...) {
+            if (whole) m_stale = true;  // the whole text did change
+            throw;
+        }
+        if (!whole) {
+            head = std::min(head, static_cast<std::size_t>(edit.startLine));
+            const long after = static_cast<long>(count) - 1 - edit.endLine;
+            tail = std::min(tail, static_cast<std::size_t>(std::max(0L, after)));
+        }
+        target->replace(edit.begin, edit.end - edit.begin, edit.text);
+        if (!whole && k + 1 < changes.size()) count = LineCountOf(*target);
+    }
+    if (target != &text) text = std::move(edited);
     if (document.contains("version") && document["version"].is_number_integer())
         it->second.version = document["version"].get<long long>();
     bool done = false;
     if (m_incremental && m_program && !m_stale && m_program->HasFile(path)) {
         try {
-            done = m_program->Reparse(path, old, it->second.text);
+            done = whole ? m_program->Reparse(path, old, text)
+                         : m_program->Reparse(path, LineChange{head, tail, oldCount}, text);
         } catch (const std::exception& e) {
             LogError(path + ": re-parsing the edited body failed, the program is read again: " + e.what());
         }
@@ -506,17 +599,13 @@ void Server::Reload(const std::string& programPath)
     m_programPath = programPath;
     m_loadError.clear();
     try {
-        m_program = std::make_unique<Program>(programPath, m_settings.libPath,
-                                              [this](const std::string& path) { return OpenText(path); });
+        m_program = std::make_unique<Program>(
+            programPath, m_settings.libPath, [this](const std::string& path) { return OpenText(path); },
+            m_settings.encoding == "utf-8" ? outline::NoBom::Utf8 : outline::NoBom::Cp1252);
     } catch (const CGKitError& e) {
         m_loadError = e.what();
     }
     m_stale = false;
-#if defined(__GLIBC__)
-    // The old program and the message that brought the text leave megabytes
-    // of free heap behind; an editor session lasts long enough to hand them back.
-    malloc_trim(0);
-#endif
 }
 
 Program& Server::Ensure(const std::string& path)
@@ -654,23 +743,48 @@ json Server::Definition(const json& params)
     return Location(program->DeclarationRange(symbol));
 }
 
-json Server::References(const json& params)
+// Written by hand: a symbol used in thousands of places would spend most of
+// its answer's time building and freeing the JSON library's objects.
+std::string Server::References(const json& params)
 {
     Program* program = nullptr;
     CSalSymbol* symbol = SymbolOf(params, program);
-    if (!symbol) return nullptr;
-    json result = json::array();
+    if (!symbol) return "null";
+    std::map<std::string, std::string> uris;  // by path, quoted
+    std::string out = "[";
+    auto add = [&](const FileRange& range) {
+        std::string& uri = uris[range.path];
+        if (uri.empty()) uri = json(UriOf(range.path)).dump(-1, ' ', false, json::error_handler_t::replace);
+        if (out.size() > 1) out += ',';
+        out += R"({"uri":)";
+        out += uri;
+        out += R"(,"range":{"start":{"line":)";
+        out += std::to_string(range.startLine);
+        out += R"(,"character":)";
+        out += std::to_string(range.startColumn);
+        out += R"(},"end":{"line":)";
+        out += std::to_string(range.endLine);
+        out += R"(,"character":)";
+        out += std::to_string(range.endColumn);
+        out += "}}}";
+    };
     const bool withDeclaration = params.contains("context") && params["context"].is_object() &&
                                  params["context"].value("includeDeclaration", false);
-    if (withDeclaration) result.push_back(Location(program->DeclarationRange(symbol)));
+    if (withDeclaration) add(program->DeclarationRange(symbol));
     CZavoraApp& app = CZavoraApp::Instance();
     const HITEM h = symbol->GetItem().GetItem();
     CXrefList* list = symbol->IsBuiltIn() ? app.GetSalReferences(h) : app.GetReferences(h);
-    if (list)
-        for (CReference* reference : list->GetReferences())
-            result.push_back(Location(program->RangeOf(program->IndexOf(reference->GetSource()->GetItem()),
-                                                       reference->GetPosition(), reference->GetLength())));
-    return result;
+    std::vector<CReference*> references = list ? list->GetReferences() : std::vector<CReference*>{};
+    // An override also runs where a "..F()" call reaches a function it overrides.
+    if (auto* function = dynamic_cast<CFunction*>(symbol); function && !symbol->IsBuiltIn()) {
+        const std::vector<CReference*> late = LateBoundCallsOf(function);
+        references.insert(references.end(), late.begin(), late.end());
+    }
+    out.reserve(references.size() * 128);
+    for (CReference* reference : references)
+        add(program->RangeOf(program->IndexOf(reference->GetSource()->GetItem()), reference->GetPosition(),
+                             reference->GetLength()));
+    return out + "]";
 }
 
 json Server::DocumentHighlight(const json& params)
@@ -870,18 +984,29 @@ json Server::IncomingCalls(const json& params)
     const bool builtIn = program->IndexOf(function) < 0;
     CXrefList* list = builtIn ? app.GetSalReferences(function) : app.GetReferences(function);
     outline::Outline& model = program->Model();
-    for (HITEM caller : CallersOf(function)) {
-        const std::int32_t callerIndex = program->IndexOf(caller);
+    std::vector<CReference*> calls = list ? list->GetReferences() : std::vector<CReference*>{};
+    std::vector<HITEM> callers = CallersOf(function);
+    const std::size_t direct = callers.size();
+    // Callers through a "..F()" call of a function this one overrides, as `callers` lists them.
+    CApplication* table = CApplication::Instance(0, 0);
+    if (auto* f = !builtIn && table ? dynamic_cast<CFunction*>(table->GetSymbolOfItem(function)) : nullptr)
+        for (CReference* call : LateBoundCallsOf(f)) {
+            calls.push_back(call);
+            const HITEM caller = CallerOf(*call->GetSource()).GetItem();
+            if (caller && std::find(callers.begin(), callers.end(), caller) == callers.end()) callers.push_back(caller);
+        }
+    for (std::size_t k = 0; k < callers.size(); ++k) {
+        const std::int32_t callerIndex = program->IndexOf(callers[k]);
         json ranges = json::array();
-        if (list)
-            for (CReference* reference : list->GetReferences()) {
-                std::int32_t at = program->IndexOf(reference->GetSource()->GetItem());
-                while (at >= 0 && at != callerIndex) at = model.items[at].parent;
-                if (at >= 0)
-                    ranges.push_back(Range(program->RangeOf(program->IndexOf(reference->GetSource()->GetItem()),
-                                                            reference->GetPosition(), reference->GetLength())));
-            }
-        result.push_back({{"from", CallItem(*program, CGItem(program->Outline(), caller), "")}, {"fromRanges", ranges}});
+        for (CReference* reference : calls) {
+            std::int32_t at = program->IndexOf(reference->GetSource()->GetItem());
+            while (at >= 0 && at != callerIndex) at = model.items[at].parent;
+            if (at >= 0)
+                ranges.push_back(Range(program->RangeOf(program->IndexOf(reference->GetSource()->GetItem()),
+                                                        reference->GetPosition(), reference->GetLength())));
+        }
+        result.push_back({{"from", CallItem(*program, CGItem(program->Outline(), callers[k]), k < direct ? "" : "late bound")},
+                          {"fromRanges", ranges}});
     }
     return result;
 }

@@ -70,6 +70,8 @@ private:
     void Send(const json& message);
     void Reply(const json& id, const json& result);
     void ReplyError(const json& id, int code, const std::string& message);
+    // A result already in JSON.
+    void ReplyRaw(const json& id, const std::string& result);
     void Notify(const std::string& method, const json& params);
     void LogError(const std::string& text);
 
@@ -98,7 +100,7 @@ private:
 
     // Requests.
     json Definition(const json& params);
-    json References(const json& params);
+    std::string References(const json& params);
     json DocumentHighlight(const json& params);
     json Hover(const json& params);
     json DocumentSymbol(const json& params);

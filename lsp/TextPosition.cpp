@@ -1,6 +1,8 @@
 #include "lsp/TextPosition.h"
 
+#include <algorithm>
 #include <cctype>
+#include <cstring>
 #include <filesystem>
 
 namespace zv::lsp {
@@ -45,15 +47,37 @@ std::optional<std::size_t> ByteOfColumn(std::string_view line, int column)
     return std::min(i, line.size());
 }
 
+std::optional<std::size_t> OffsetOfPosition(std::string_view text, int line, int column)
+{
+    if (line < 0 || column < 0) return std::nullopt;
+    std::size_t start = 0;
+    for (int k = 0; k < line; ++k) {
+        const void* nl = std::memchr(text.data() + start, '\n', text.size() - start);
+        if (!nl) return std::nullopt;
+        start = static_cast<std::size_t>(static_cast<const char*>(nl) - text.data()) + 1;
+    }
+    std::size_t end = text.find('\n', start);
+    if (end == std::string_view::npos) end = text.size();
+    if (end > start && text[end - 1] == '\r') --end;
+    const std::optional<std::size_t> byte = ByteOfColumn(text.substr(start, end - start), column);
+    return start + (byte ? *byte : end - start);
+}
+
 LineTable::LineTable(std::string text) : m_own(std::move(text)), m_text(m_own) { Index(); }
 
 LineTable::LineTable(std::string_view text) : m_text(text) { Index(); }
 
 void LineTable::Index()
 {
+    m_starts.reserve(static_cast<std::size_t>(std::count(m_text.begin(), m_text.end(), '\n')) + 1);
     m_starts.push_back(0);
-    for (std::size_t i = 0; i < m_text.size(); ++i)
-        if (m_text[i] == '\n' && i + 1 < m_text.size()) m_starts.push_back(i + 1);
+    for (const char* at = m_text.data(), *end = at + m_text.size();;) {
+        const void* nl = std::memchr(at, '\n', static_cast<std::size_t>(end - at));
+        if (!nl) break;
+        at = static_cast<const char*>(nl) + 1;
+        if (at == end) break;
+        m_starts.push_back(static_cast<std::uint32_t>(at - m_text.data()));
+    }
 }
 
 std::string_view LineTable::Line(std::size_t index) const

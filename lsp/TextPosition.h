@@ -3,6 +3,7 @@
 // counts bytes. Conversions between the two, and between file paths and
 // the file URIs of the protocol.
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,6 +16,11 @@ int Utf16Column(std::string_view line, std::size_t byte);
 // The byte offset of a UTF-16 column; none when the column lies beyond the
 // line's end. A column inside a surrogate pair counts as the character's start.
 std::optional<std::size_t> ByteOfColumn(std::string_view line, int column);
+
+// The byte offset of a position (zero-based line, UTF-16 column) in a text;
+// a column past the line's end stands for its end, as the protocol says.
+// None for a line past the end of the text.
+std::optional<std::size_t> OffsetOfPosition(std::string_view text, int line, int column);
 
 // The lines of a text without their line ends (CR LF or LF).
 class LineTable {
@@ -35,7 +41,7 @@ private:
 
     std::string m_own;
     std::string_view m_text;
-    std::vector<std::size_t> m_starts;
+    std::vector<std::uint32_t> m_starts;   // outlines are far below 4 GB; a 4 MB one has 100,000 lines
 };
 
 std::string PathFromUri(const std::string& uri);

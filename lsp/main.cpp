@@ -16,7 +16,7 @@ const char* kUsage =
     "initializationOptions or from zavora.json in the workspace root:\n"
     "  libPath   folders searched for File Include: libraries\n"
     "  context   the SAL context outline (default: SalContext41.apl beside zavora-lsp)\n"
-    "  encoding  code page of files without BOM that are not UTF-8 (cp1252)\n"
+    "  encoding  code page of files read from disk without BOM: cp1252 (default) or utf-8\n"
     "Logs go to stderr.\n";
 
 } // namespace

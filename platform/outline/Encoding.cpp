@@ -118,7 +118,19 @@ void AppendCp1252AsUtf8(std::string& out, std::string_view bytes)
     }
 }
 
-Decoded DecodeFile(std::string_view bytes, const std::string& path)
+namespace {
+
+[[noreturn]] void FailUtf8(std::string_view bytes, const std::string& path)
+{
+    std::size_t good = 0;  // the first bad offset, for the message
+    for (std::size_t step = bytes.size(); step > 0; step /= 2)
+        while (good + step <= bytes.size() && IsValidUtf8(bytes.substr(0, good + step))) good += step;
+    Fail(path, LineAt(bytes, good), "invalid UTF-8 sequence");
+}
+
+} // namespace
+
+Decoded DecodeFile(std::string_view bytes, const std::string& path, NoBom noBom)
 {
     Decoded result;
     if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFE &&
@@ -158,13 +170,7 @@ Decoded DecodeFile(std::string_view bytes, const std::string& path)
         result.encoding = Encoding::Utf8Bom;
         bytes.remove_prefix(3);
         RefuseBinary(bytes, path);
-        if (!IsValidUtf8(bytes)) {
-            std::size_t good = 0;
-            // find the first bad offset for the message
-            for (std::size_t step = bytes.size(); step > 0; step /= 2)
-                while (good + step <= bytes.size() && IsValidUtf8(bytes.substr(0, good + step))) good += step;
-            Fail(path, LineAt(bytes, good), "invalid UTF-8 sequence");
-        }
+        if (!IsValidUtf8(bytes)) FailUtf8(bytes, path);
         result.text.assign(bytes);
         return result;
     }
@@ -174,7 +180,9 @@ Decoded DecodeFile(std::string_view bytes, const std::string& path)
     if (ascii) {
         result.encoding = Encoding::Cp1252;
         result.text.assign(bytes);
-    } else if (IsValidUtf8(bytes)) {
+    } else if (noBom == NoBom::Utf8 && !IsValidUtf8(bytes)) {
+        FailUtf8(bytes, path);
+    } else if (noBom != NoBom::Cp1252 && IsValidUtf8(bytes)) {
         result.encoding = Encoding::Utf8;
         result.text.assign(bytes);
     } else {

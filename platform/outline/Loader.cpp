@@ -137,11 +137,16 @@ std::string Location(const Outline& o, std::int32_t item)
     return o.files[it.file].path + ":" + std::to_string(it.lineNo);
 }
 
-// An open editor's text is already decoded; the file keeps the encoding it has on disk.
-Decoded ReadSource(const std::string& path, const TextOverlay& overlay)
+// An open editor's text is already decoded (and read in place: it is
+// megabytes); the file keeps the encoding it has on disk.
+std::string_view ReadSource(const std::string& path, const TextOverlay& overlay, NoBom noBom, Decoded& decoded)
 {
-    if (const std::string* text = overlay ? overlay(path) : nullptr) return Decoded{*text, Encoding::Utf8};
-    return DecodeFile(ReadFileBytes(path), path);
+    if (const std::string* text = overlay ? overlay(path) : nullptr) {
+        decoded.encoding = Encoding::Utf8;
+        return *text;
+    }
+    decoded = DecodeFile(ReadFileBytes(path), path, noBom);
+    return decoded.text;
 }
 
 } // namespace
@@ -185,16 +190,17 @@ Outline& LoadProgram(const std::string& path, const std::vector<std::string>& se
 }
 
 Outline& LoadProgram(const std::string& path, const std::vector<std::string>& searchPath,
-                     const TextOverlay& overlay)
+                     const TextOverlay& overlay, NoBom noBom)
 {
     Registry& registry = Registry::Get();
     Outline& outline = registry.Create();
     try {
-        Decoded decoded = ReadSource(path, overlay);
+        Decoded decoded;
+        const std::string_view text = ReadSource(path, overlay, noBom, decoded);
         outline.files.push_back(SourceFile{});
         outline.files[0].path = path;
         outline.files[0].encoding = decoded.encoding;
-        const std::int32_t root = ParseOutlineText(outline, 0, decoded.text);
+        const std::int32_t root = ParseOutlineText(outline, 0, text);
         outline.root = root;
 
         std::unordered_set<std::string> loaded{Canonical(path)};
@@ -217,10 +223,11 @@ Outline& LoadProgram(const std::string& path, const std::vector<std::string>& se
             outline.files[fileIndex].includeItem = request.topInclude;
             std::int32_t libRoot = -1;
             try {
-                Decoded lib = ReadSource(found, overlay);
+                Decoded lib;
+                const std::string_view libText = ReadSource(found, overlay, noBom, lib);
                 outline.files[fileIndex].encoding = lib.encoding;
                 const std::int32_t savedRoot = outline.root;
-                libRoot = ParseOutlineText(outline, fileIndex, lib.text);
+                libRoot = ParseOutlineText(outline, fileIndex, libText);
                 outline.root = savedRoot;
             } catch (const CGKitError& e) {
                 // A broken library is reported like a missing one; the program still loads.

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/outline/Encoding.h"
 #include "platform/outline/Outline.h"
 
 namespace zv::outline {
@@ -17,9 +18,10 @@ Outline& LoadProgram(const std::string& path, const std::vector<std::string>& se
 
 // The text of files an editor holds open (UTF-8), read in place of what is on
 // disk; null for a file that is to be read from disk.
+// noBom: how the files read from disk that have no BOM are decoded.
 using TextOverlay = std::function<const std::string*(const std::string& path)>;
 Outline& LoadProgram(const std::string& path, const std::vector<std::string>& searchPath,
-                     const TextOverlay& overlay);
+                     const TextOverlay& overlay, NoBom noBom = NoBom::Guess);
 
 // The search path used by CGApplication::LoadOutline.
 std::vector<std::string>& LibrarySearchPath();

@@ -1,5 +1,6 @@
 #include "platform/outline/Reader.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -275,6 +276,17 @@ std::string ReadFileBytes(const std::string& path)
 
 std::int32_t ParseOutlineText(Outline& outline, std::uint16_t fileIndex, std::string_view text)
 {
+    // Grown item by item, the vector of a 4 MB program would be copied a
+    // dozen times over. An item a line at most; in the header layout, one a
+    // ".head" line (data blocks are a good part of real programs).
+    std::size_t expected = 1;
+    if (text.substr(0, 6) == ".head ") {
+        for (std::size_t at = text.find("\n.head "); at != std::string_view::npos; at = text.find("\n.head ", at + 1))
+            ++expected;
+    } else {
+        expected += static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+    }
+    outline.items.reserve(outline.items.size() + expected);
     SourceFile& file = outline.files[fileIndex];
     LineCursor cursor;
     cursor.text = text;

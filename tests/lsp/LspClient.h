@@ -128,6 +128,17 @@ public:
                                           {"contentChanges", json::array({{{"text", text}}})}});
     }
 
+    // Range edits, as editors send them once the server offers incremental sync.
+    void ChangeRanges(const std::string& path, const json& changes, int version)
+    {
+        Notify("textDocument/didChange",
+               {{"textDocument", {{"uri", UriFromPath(path)}, {"version", version}}}, {"contentChanges", changes}});
+    }
+    static json RangeEdit(const json& start, const json& end, const std::string& text)
+    {
+        return {{"range", {{"start", start}, {"end", end}}}, {"text", text}};
+    }
+
     static json At(const std::string& path, int line, int character)
     {
         return {{"textDocument", {{"uri", UriFromPath(path)}}}, {"position", {{"line", line}, {"character", character}}}};
@@ -168,6 +179,14 @@ private:
     std::vector<json> m_notifications;
     std::map<std::string, json> m_diagnostics;
 };
+
+// The position (0-based line, UTF-16 column) of a byte offset of text.
+inline json PositionAt(const std::string& text, std::size_t offset)
+{
+    const std::size_t start = offset == 0 ? 0 : text.rfind('\n', offset - 1) + 1;  // npos + 1 is 0
+    const auto line = std::count(text.begin(), text.begin() + static_cast<long>(start), '\n');
+    return {{"line", line}, {"character", Utf16Column(std::string_view(text).substr(start), offset - start)}};
+}
 
 // The 0-based line of the first line holding needle, and the UTF-16 column where it starts.
 inline std::pair<int, int> Find(const std::string& text, const std::string& needle, int nth = 0)

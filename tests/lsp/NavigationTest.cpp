@@ -3,6 +3,7 @@
 // symbols, and positions in every layout and encoding.
 #include <set>
 
+#include "platform/language/SymbolTable.h"
 #include "tests/lsp/LspClient.h"
 
 namespace zv::lsp::test {
@@ -115,6 +116,80 @@ TEST_F(LspSample, ReferencesAreThoseOfTheCommandLine)
         params["context"]["includeDeclaration"] = true;
         EXPECT_EQ(client->Result("textDocument/references", params).size(), references.size() + 1);
     }
+}
+
+// Every referenced symbol of the sample (program and library): the server's
+// references and callers are those zavora-xref gives for the symbol's path.
+TEST_F(LspSample, EverySymbolHasTheReferencesAndCallersOfTheCommandLine)
+{
+    Program& current = *client->GetServer().Current();
+    CZavoraApp& app = CZavoraApp::Instance();
+    struct Asked {
+        std::string path;
+        bool function;
+        json declaration;  // the position of its name
+    };
+    std::vector<Asked> asked;
+    std::set<std::string> paths;
+    for (const auto& owned : CApplication::Instance(0, 0)->GetTable()->Symbols()) {
+        CSalSymbol* symbol = owned.get();
+        const HITEM h = symbol->GetItem().GetItem();
+        if (symbol->IsBuiltIn() || current.IndexOf(h) < 0 || !app.GetReferences(h)) continue;
+        CGItem scratchItem;
+        const std::string path = GetNamePrefix(symbol->GetItem().GetOutline(), h, scratchItem);
+        if (path.empty() || path.find_first_of(" '\"") != std::string::npos || !paths.insert(path).second) continue;
+        const FileRange range = current.DeclarationRange(symbol);
+        asked.push_back({path, symbol->GetKind() == SymbolKind::Function,
+                         LspClient::At(range.path, range.startLine, range.startColumn)});
+    }
+    ASSERT_GT(asked.size(), 50u);
+
+    // One shell for every question: a process each would be most of the time.
+    std::string script;
+    const std::string xref = std::string(ZV_BIN_DIR) + "/zavora-xref ";
+    const std::string tail = " --context " + Context() + " --json; echo '@@@'; ";
+    for (const Asked& a : asked) {
+        script += xref + "refs " + program + " '" + a.path + "'" + tail;
+        if (a.function) script += xref + "callers " + program + " '" + a.path + "'" + tail;
+    }
+    const std::string file = scratch->Write("questions.sh", script);
+    std::string output;
+    if (FILE* pipe = popen(("sh " + file).c_str(), "r")) {
+        char buffer[65536];
+        for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
+        pclose(pipe);
+    }
+    std::vector<json> answers;
+    for (std::size_t at = 0, end; (end = output.find("@@@\n", at)) != std::string::npos; at = end + 4)
+        answers.push_back(json::parse(output.substr(at, end - at), nullptr, false));
+
+    std::size_t next = 0, compared = 0;
+    for (const Asked& a : asked) {
+        SCOPED_TRACE(a.path);
+        ASSERT_LT(next, answers.size());
+        const json& refs = answers[next++];
+        json params = a.declaration;
+        params["context"] = {{"includeDeclaration", false}};
+        if (refs.is_object() && refs.contains("references")) {
+            Places expected;
+            for (const json& r : refs["references"])
+                expected.insert({std::filesystem::path(r["file"].get<std::string>()).filename().string(), r["line"].get<int>()});
+            EXPECT_EQ(PlacesOf(client->Result("textDocument/references", params)), expected);
+            ++compared;
+        }
+        if (!a.function) continue;
+        ASSERT_LT(next, answers.size());
+        const json& callers = answers[next++];
+        if (!callers.is_object() || !callers.contains("callers")) continue;
+        std::set<std::string> expected, names;
+        for (const json& caller : callers["callers"]) expected.insert(caller["name"]);
+        const json items = client->Result("textDocument/prepareCallHierarchy", a.declaration);
+        ASSERT_TRUE(items.is_array() && items.size() == 1u) << items.dump();
+        for (const json& call : client->Result("callHierarchy/incomingCalls", {{"item", items[0]}}))
+            names.insert(call["from"]["name"]);
+        EXPECT_EQ(names, expected);
+    }
+    EXPECT_GT(compared, asked.size() * 9 / 10);  // the command line knew nearly every path
 }
 
 TEST_F(LspSample, HighlightsTellWritesFromReads)

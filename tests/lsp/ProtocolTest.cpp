@@ -71,7 +71,7 @@ TEST_F(LspProtocol, RequestsBeforeInitializeAreRefused)
     const json answer = client.Request("textDocument/hover", LspClient::At(program, 0, 0));
     EXPECT_EQ(ErrorCode(answer), ErrorCode::ServerNotInitialized);
     const json capabilities = client.Initialize(scratch.Dir())["capabilities"];
-    EXPECT_EQ(capabilities["textDocumentSync"]["change"], 1);
+    EXPECT_EQ(capabilities["textDocumentSync"]["change"], 2);  // incremental
     EXPECT_TRUE(capabilities["callHierarchyProvider"].get<bool>());
     EXPECT_EQ(ErrorCode(client.Request("initialize", json::object())), ErrorCode::InvalidRequest);
 }

@@ -119,37 +119,113 @@ protected:
         client.Initialize(scratch.Dir());
         client.Open(program, text);
     }
+
+    // Sends the change from text to edited: the whole text, or range edits
+    // (the changed bytes, sometimes as a deletion and an insertion in one message).
+    void Send(const std::string& edited, int version, bool ranges, bool split)
+    {
+        if (!ranges) {
+            client.Change(program, edited, version);
+        } else {
+            std::size_t head = 0;
+            while (head < text.size() && head < edited.size() && text[head] == edited[head]) ++head;
+            std::size_t tail = 0;
+            while (tail < text.size() - head && tail < edited.size() - head &&
+                   text[text.size() - 1 - tail] == edited[edited.size() - 1 - tail])
+                ++tail;
+            const json start = PositionAt(text, head), end = PositionAt(text, text.size() - tail);
+            const std::string inserted = edited.substr(head, edited.size() - tail - head);
+            json changes = json::array();
+            if (split) {
+                changes.push_back(LspClient::RangeEdit(start, end, ""));
+                changes.push_back(LspClient::RangeEdit(start, start, inserted));
+            } else {
+                changes.push_back(LspClient::RangeEdit(start, end, inserted));
+            }
+            client.ChangeRanges(program, changes, version);
+        }
+        text = edited;
+    }
+
+    // Where gnArticleId is used, in order.
+    std::vector<std::string> References()
+    {
+        const auto [line, column] = Find(text, "Number: gnArticleId");
+        json params = LspClient::At(program, line, column + 8);
+        params["context"] = {{"includeDeclaration", true}};
+        std::vector<std::string> ranges;
+        for (const json& r : client.Result("textDocument/references", params)) ranges.push_back(r["range"].dump());
+        std::sort(ranges.begin(), ranges.end());
+        EXPECT_GT(ranges.size(), 2u);
+        return ranges;
+    }
+
+    // Random edits inside bodies, three in a row, then the same text parsed whole.
+    void RandomEdits(bool ranges)
+    {
+        std::mt19937 random(11);
+        int version = 1, incremental = 0;
+        for (int round = 0; round < 12; ++round) {
+            for (int k = 0; k < 3; ++k) {
+                Program* current = client.GetServer().Current();
+                const HOUTLINE before = current->Outline();  // a new load makes a new outline
+                const std::vector<int> lines = BodyLines(*current);
+                ASSERT_FALSE(lines.empty());
+                const int line = lines[random() % lines.size()];
+                const std::string other(LineTable(text).Line(static_cast<std::size_t>(lines[random() % lines.size()])));
+                Send(Edit(text, line, static_cast<int>(random() % 5), other), ++version, ranges, k == 1);
+                incremental += client.GetServer().Current()->Outline() == before;
+            }
+            const std::vector<std::string> afterEdits = Dump(*client.GetServer().Current());
+            const json diagnostics = client.Diagnostics(program);
+            // Positions are read from the buffer as edited.
+            const std::vector<std::string> references = References();
+            client.GetServer().SetIncremental(false);
+            client.Change(program, text, ++version);
+            client.GetServer().SetIncremental(true);
+            SCOPED_TRACE("round " + std::to_string(round));
+            const std::vector<std::string> full = Dump(*client.GetServer().Current());
+            EXPECT_EQ(afterEdits, full);
+            EXPECT_EQ(client.Diagnostics(program), diagnostics);
+            EXPECT_EQ(References(), references);
+        }
+        EXPECT_GT(incremental, 30);  // most edits stayed inside their body
+    }
 };
 
 TEST_F(LspReparse, RandomEditsInsideBodiesGiveWhatAFullParseGives)
 {
-    std::mt19937 random(11);
-    int version = 1, incremental = 0;
-    for (int round = 0; round < 12; ++round) {
-        // Three edits in a row, each taken incrementally.
-        for (int k = 0; k < 3; ++k) {
-            Program* current = client.GetServer().Current();
-            const HOUTLINE before = current->Outline();  // a new load makes a new outline
-            const std::vector<int> lines = BodyLines(*current);
-            ASSERT_FALSE(lines.empty());
-            const int line = lines[random() % lines.size()];
-            const std::string other(LineTable(text).Line(static_cast<std::size_t>(lines[random() % lines.size()])));
-            text = Edit(text, line, static_cast<int>(random() % 5), other);
-            client.Change(program, text, ++version);
-            incremental += client.GetServer().Current()->Outline() == before;
-        }
-        const std::vector<std::string> afterEdits = Dump(*client.GetServer().Current());
-        const json diagnostics = client.Diagnostics(program);
-        // The same text, loaded and parsed whole.
-        client.GetServer().SetIncremental(false);
-        client.Change(program, text, ++version);
-        client.GetServer().SetIncremental(true);
-        SCOPED_TRACE("round " + std::to_string(round));
-        const std::vector<std::string> full = Dump(*client.GetServer().Current());
-        EXPECT_EQ(afterEdits, full);
-        EXPECT_EQ(client.Diagnostics(program), diagnostics);
-    }
-    EXPECT_GT(incremental, 30);  // most edits stayed inside their body
+    RandomEdits(false);
+}
+
+TEST_F(LspReparse, RandomRangeEditsInsideBodiesGiveWhatAFullParseGives)
+{
+    RandomEdits(true);
+}
+
+TEST_F(LspReparse, ARangeEditPastTheBufferIsRefusedAndChangesNothing)
+{
+    const HOUTLINE before = client.GetServer().Current()->Outline();
+    const std::size_t lines = LineTable(text).Count();
+    // The second edit of the message is past the end: the first is not applied either.
+    const json changes = json::array({LspClient::RangeEdit(PositionAt(text, 0), PositionAt(text, 0), "! broken\r\n"),
+                                      LspClient::RangeEdit({{"line", lines + 5}, {"character", 0}},
+                                                           {{"line", lines + 5}, {"character", 3}}, "x")});
+    client.ChangeRanges(program, changes, 7);
+    const std::vector<json> logged = client.Take("window/logMessage");
+    ASSERT_EQ(logged.size(), 1u);
+    const std::string message = logged[0]["params"]["message"];
+    EXPECT_NE(message.find(program + ":" + std::to_string(lines + 6)), std::string::npos) << message;
+    EXPECT_EQ(client.GetServer().Current()->Outline(), before);
+    // The buffer is still the text: an edit at its end is taken in place.
+    const std::string statement = "Set gnArticleId = pnId";
+    std::string edited = text;
+    edited.replace(edited.find(statement), statement.size(), "Set gnArticleId = pnIdent");
+    Send(edited, 8, true, false);
+    EXPECT_EQ(client.GetServer().Current()->Outline(), before);
+    const json diagnostics = client.Diagnostics(program);
+    ASSERT_EQ(diagnostics.size(), 1u) << diagnostics.dump();
+    EXPECT_EQ(diagnostics[0]["range"]["start"]["line"], Find(edited, "pnIdent").first);
 }
 
 TEST_F(LspReparse, EditsOfDeclarationsLoadTheProgramAgain)
