@@ -54,7 +54,12 @@ void CZvListCtrl::enableSorting()
 
 void CZvListCtrl::sortByColumn(int column)
 {
-    m_bAscending = column == m_sortColumn ? !m_bAscending : true;
+    sortBy(column, column == m_sortColumn ? !m_bAscending : true);
+}
+
+void CZvListCtrl::sortBy(int column, bool bAscending)
+{
+    m_bAscending = bAscending;
     m_sortColumn = column;
     const Qt::SortOrder order = m_bAscending ? Qt::AscendingOrder : Qt::DescendingOrder;
     header()->setSortIndicatorShown(true);
