@@ -30,6 +30,8 @@ const std::vector<int>& ZvResourceNumbers()
         // toolbar commands
         32788, 32786, 32781, 32787, 32793, 32794, 32803,
         // tabs, fold button, caption, Save, progress picture
-        7174, 7021, 7156, 7111, 7112, 7008, 7138, 7178};
+        7174, 7021, 7156, 7111, 7112, 7008, 7138, 7178,
+        // unreferenced filters: caption, save as, remove, new, default and other marks
+        7055, 7137, 7141, 7142, 7150, 7151};
     return numbers;
 }

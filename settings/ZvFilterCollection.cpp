@@ -1,8 +1,10 @@
 #include "settings/ZvFilterCollection.h"
 
+#include <QString>
 #include <vector>
 
 #include "contracts/Check.h"
+#include "settings/ZvFilterNodes.h"
 #include "settings/ZvRegManager.h"
 
 namespace {
@@ -14,6 +16,28 @@ std::unique_ptr<CZvFilterCollection>& SharedSlot()
 }
 
 } // namespace
+
+bool ZvSameFilterName(const std::string& a, const std::string& b)
+{
+    return QString::fromUtf8(a).compare(QString::fromUtf8(b), Qt::CaseInsensitive) == 0;
+}
+
+bool ZvEnsureFirstFilter()
+{
+    bool bCreated = false;
+    ZV_TRY
+        ZvRegManager reg;
+        if (!reg.EnumKeys({"Settings", "Filters"}).empty()) return false;
+        CZvParentItemFilter first(kZvFirstFilterName);
+        for (std::uint16_t type : kZvFilterNodeTypes)
+            if (type != kZvLibrariesNode) first.add(type);
+        first.save();
+        first.makeDefault();
+        // A read-only store keeps nothing: then there is still no filter.
+        bCreated = !ZvRegManager::IsReadOnly();
+    ZV_CATCH("ZvEnsureFirstFilter")
+    return bCreated;
+}
 
 CZvParentItemFilter* ZvKeepFilter(std::unique_ptr<CZvParentItemFilter> pFilter)
 {
@@ -38,6 +62,8 @@ void CZvFilterCollection::add(CZvParentItemFilter* pFilter)
 {
     REQUIRE(pFilter != NULL, "CZvFilterCollection::add");
     ZV_TRY
+        // One entry per name whatever its case, as the store has one key.
+        std::erase_if(m_filters, [&](const auto& entry) { return ZvSameFilterName(entry.first, pFilter->getName()); });
         m_filters[pFilter->getName()] = pFilter;
     ZV_CATCH("CZvFilterCollection::add")
 }
@@ -56,16 +82,19 @@ CZvParentItemFilter* CZvFilterCollection::add(std::unique_ptr<CZvParentItemFilte
 CZvParentItemFilter* CZvFilterCollection::get(const std::string& name) const
 {
     const auto it = m_filters.find(name);
-    return it == m_filters.end() ? nullptr : it->second;
+    if (it != m_filters.end()) return it->second;
+    for (const auto& [key, pFilter] : m_filters)
+        if (ZvSameFilterName(key, name)) return pFilter;
+    return nullptr;
 }
 
 void CZvFilterCollection::remove(const std::string& name)
 {
     ZV_TRY
-        const auto it = m_filters.find(name);
-        if (it == m_filters.end()) return;
+        CZvParentItemFilter* pFilter = get(name);
+        if (!pFilter) return;
         // May destroy this collection: nothing of it is touched afterwards.
-        it->second->removeItem();
+        pFilter->removeItem();
     ZV_CATCH("CZvFilterCollection::remove")
 }
 

@@ -10,6 +10,9 @@ inline constexpr std::uint16_t kZvFilterNodeTypes[] = {
     244, 280, 265, 512, 279, 999, 401, 118, 278,
 };
 
+// The node whose children are library names, not types.
+inline constexpr std::uint16_t kZvLibrariesNode = 130;
+
 constexpr bool ZvFilterHasNode(std::uint16_t type)
 {
     for (std::uint16_t node : kZvFilterNodeTypes)

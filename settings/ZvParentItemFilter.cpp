@@ -12,6 +12,8 @@
 namespace {
 
 const ZvRegSection kFilters{"Settings", "Filters"};
+const char* const kOptions = "options";
+const char* const kExcludeAll = "ExcludeAll";
 
 ZvRegSection FilterKey(const std::string& name, const char* sub = nullptr)
 {
@@ -59,6 +61,9 @@ void CZvParentItemFilter::load()
     }
     for (const ZvRegValue& value : reg.EnumValues(FilterKey(m_name, "libs")))
         m_libs.insert(value.name);
+    // Kept in a subkey of its own: a value beside the marker could share the
+    // filter's name.
+    m_excludeAll = reg.GetProfileInt(FilterKey(m_name, kOptions), kExcludeAll, 0) != 0;
 }
 
 bool CZvParentItemFilter::match(const CGItem& item) const
@@ -144,6 +149,7 @@ bool CZvParentItemFilter::save()
             reg.WriteProfileInt(FilterKey(m_name, "items"), std::to_string(type), 0);
         for (const std::string& library : m_libs)
             reg.WriteProfileString(FilterKey(m_name, "libs"), library, library);
+        if (m_excludeAll) reg.WriteProfileInt(FilterKey(m_name, kOptions), kExcludeAll, 1);
     ZV_CATCH("CZvParentItemFilter::save")
     return true;
 }
@@ -173,7 +179,7 @@ bool CZvParentItemFilter::isDefault() const
         ZvRegManager reg;
         // A missing "Default" names no filter, not even the one without a name.
         bDefault = reg.HasValue(kFilters, "Default") &&
-                   reg.GetProfileString(kFilters, "Default", "") == m_name;
+                   ZvSameFilterName(reg.GetProfileString(kFilters, "Default", ""), m_name);
     ZV_CATCH("CZvParentItemFilter::isDefault")
     return bDefault;
 }

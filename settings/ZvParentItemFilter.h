@@ -27,7 +27,7 @@ public:
     void removeLib(const std::string& library);
     std::vector<std::string> getLibs() const;
 
-    // Hides every symbol of every library; memory only, never stored or cloned.
+    // Hides every symbol of every library; stored with the filter, never cloned.
     void setExcludeAll(bool bExcludeAll) { m_excludeAll = bExcludeAll; }
     bool getExcludeAll() const { return m_excludeAll; }
 
@@ -40,6 +40,8 @@ public:
     // Discards the shared collection, so that the next use reloads it.
     void remove();
 
+    // The stored default names this filter, in any case: the store knows one
+    // filter whatever the case of its name.
     bool isDefault() const;
     void makeDefault();
 

@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QString>
+#include <cmath>
+#include <numbers>
 #include <cstdio>
 #include <functional>
 
@@ -215,6 +217,63 @@ int main(int argc, char** argv)
         p.drawRect(QRectF(4.5, 1.5, 7, 5));
         p.setBrush(QColor(207, 216, 220));
         p.drawRect(QRectF(3.5, 9.5, 9, 5));
+    });
+    // The filter editor. Caption: a funnel, white on the caption's grey.
+    Draw(7055, 16, [](QPainter& p) {
+        p.setPen(QPen(Qt::white, 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(QColor(255, 255, 255, 150));
+        p.drawPolygon(QPolygonF({QPointF(1.5, 2.5), QPointF(14.5, 2.5), QPointF(9.5, 8.5), QPointF(9.5, 14),
+                                 QPointF(6.5, 12.5), QPointF(6.5, 8.5)}));
+    });
+    // Save as: the diskette with a pen across it.
+    Draw(7137, 16, [](QPainter& p) {
+        p.setPen(QPen(kInk, 1));
+        p.setBrush(kVariable);
+        p.drawRoundedRect(QRectF(0.5, 3.5, 11, 11), 1.5, 1.5);
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(3, 3.5, 6, 4));
+        p.setBrush(QColor(207, 216, 220));
+        p.drawRect(QRectF(2.5, 10, 7, 4.5));
+        p.setPen(QPen(kParam.darker(120), 1));
+        p.setBrush(kParam);
+        p.drawPolygon(QPolygonF({QPointF(14, 0.5), QPointF(15.5, 2), QPointF(9, 8.5), QPointF(7, 9), QPointF(7.5, 7)}));
+    });
+    // Remove: a red cross.
+    Draw(7141, 16, [](QPainter& p) {
+        p.setPen(QPen(kConstant, 2.6, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(3.5, 3.5), QPointF(12.5, 12.5));
+        p.drawLine(QPointF(12.5, 3.5), QPointF(3.5, 12.5));
+    });
+    // New: a blank sheet with a folded corner and a green plus.
+    Draw(7142, 16, [](QPainter& p) {
+        p.setPen(QPen(kInk, 1));
+        p.setBrush(Qt::white);
+        p.drawPolygon(QPolygonF({QPointF(2.5, 0.5), QPointF(9.5, 0.5), QPointF(12.5, 3.5), QPointF(12.5, 15.5),
+                                 QPointF(2.5, 15.5)}));
+        p.drawPolyline(QPolygonF({QPointF(9.5, 0.5), QPointF(9.5, 3.5), QPointF(12.5, 3.5)}));
+        p.setPen(QPen(kFunction, 2.4, Qt::SolidLine, Qt::FlatCap));
+        p.drawLine(QPointF(11, 8), QPointF(11, 15.5));
+        p.drawLine(QPointF(7.2, 11.8), QPointF(14.8, 11.8));
+    });
+    // The default filter's mark: a gold star; the others' mark: its outline.
+    const auto star = [](double cx, double cy, double outer, double inner) {
+        QPolygonF points;
+        for (int i = 0; i < 10; ++i) {
+            const double angle = -std::numbers::pi / 2 + i * std::numbers::pi / 5;
+            const double r = (i % 2 == 0) ? outer : inner;
+            points << QPointF(cx + r * std::cos(angle), cy + r * std::sin(angle));
+        }
+        return points;
+    };
+    Draw(7150, 16, [&](QPainter& p) {
+        p.setPen(QPen(QColor(191, 134, 0), 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(QColor(255, 193, 7));
+        p.drawPolygon(star(8, 8.6, 7.4, 3.1));
+    });
+    Draw(7151, 16, [&](QPainter& p) {
+        p.setPen(QPen(QColor(176, 176, 176), 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawPolygon(star(8, 8.6, 7.4, 3.1));
     });
     // The progress window's picture: a magnifier over an outline.
     Draw(7178, 64, [](QPainter& p) {

@@ -90,7 +90,7 @@ TEST_F(FilterMatch, LibrariesAreHiddenByExactIncludeTextOrAll)
     filter.save();
     const CZvParentItemFilter* pLoaded = CZvFilterCollection::shared()->get("Filter");
     ASSERT_NE(pLoaded, nullptr);
-    EXPECT_FALSE(pLoaded->getExcludeAll());
+    EXPECT_TRUE(pLoaded->getExcludeAll());  // stored with the filter
     EXPECT_FALSE(pLoaded->match(logWrite));
     EXPECT_TRUE(pLoaded->match(Symbol("Connect")));
 }

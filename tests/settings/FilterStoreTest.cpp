@@ -2,6 +2,7 @@
 // default mark, clones) and the shared collection that is loaded afresh after
 // every change of stored data.
 #include "SettingsStore.h"
+#include "settings/ZvFilterNodes.h"
 
 using FilterStore = zvtest::SettingsTest;
 
@@ -40,7 +41,8 @@ TEST_F(FilterStore, SaveReplacesTheStoredFilterWhole)
     filter.setExcludeAll(true);
     filter.save();
     EXPECT_EQ(RawKeys("Settings/Filters"),
-              QStringList({"Default", "Default/Default", "Default/items/137", "Default/libs/..%5Clib%5Cx.apl"}));
+              QStringList({"Default", "Default/Default", "Default/items/137", "Default/libs/..%5Clib%5Cx.apl",
+                           "Default/options/ExcludeAll"}));
     EXPECT_EQ(RawString("Settings/Filters/Default/Default"), "");
     EXPECT_EQ(RawString("Settings/Filters/Default/items/137"), "0");
     EXPECT_EQ(RawString("Settings/Filters/Default/libs/..%5Clib%5Cx.apl"), "..\\lib\\x.apl");
@@ -50,14 +52,16 @@ TEST_F(FilterStore, SaveReplacesTheStoredFilterWhole)
     EXPECT_EQ(RawString("Settings/Filters/Default"), "Other");
 }
 
-TEST_F(FilterStore, DefaultIsMatchedExactlyAndClonesTakeTypesOnly)
+TEST_F(FilterStore, DefaultIgnoresCaseAndClonesTakeTypesOnly)
 {
     CZvParentItemFilter mine("Mine");
     const CZvParentItemFilter unnamed;
     EXPECT_FALSE(mine.isDefault() || unnamed.isDefault());
     mine.makeDefault();
     EXPECT_TRUE(mine.isDefault());
-    EXPECT_FALSE(CZvParentItemFilter("mine").isDefault() || unnamed.isDefault());
+    // The store holds one filter whatever the case of its name.
+    EXPECT_TRUE(CZvParentItemFilter("mine").isDefault());
+    EXPECT_FALSE(CZvParentItemFilter("Mine2").isDefault() || unnamed.isDefault());
 
     mine.add(static_cast<std::uint16_t>(527));
     mine.add(std::string("lib.apl"));
@@ -78,8 +82,9 @@ TEST_F(FilterStore, SharedCollectionIsLoadedAfreshAfterStoredChanges)
     CZvFilterCollection* pShared = CZvFilterCollection::shared();
     EXPECT_EQ(pShared->size(), 2u);
     EXPECT_TRUE(pShared->get("ops\\daily")->has(223));
-    EXPECT_EQ(pShared->get("locals"), nullptr);  // the collection's names are exact
     CZvParentItemFilter* pLocals = pShared->get("Locals");
+    EXPECT_EQ(pShared->get("LOCALS"), pLocals);  // names ignore case, as the store's keys do
+    EXPECT_EQ(pShared->get("Local"), nullptr);
     pLocals->makeDefault();  // rewrites no filter: the collection stays
     pShared->remove("Nothing");
     EXPECT_EQ(CZvFilterCollection::shared()->get("Locals"), pLocals);
@@ -90,7 +95,7 @@ TEST_F(FilterStore, SharedCollectionIsLoadedAfreshAfterStoredChanges)
     CZvParentItemFilter* pReloaded = CZvFilterCollection::shared()->get("Locals");
     EXPECT_NE(pReloaded, pLocals);
     EXPECT_TRUE(pReloaded->has(136));
-    EXPECT_FALSE(pReloaded->getExcludeAll());
+    EXPECT_TRUE(pReloaded->getExcludeAll());  // stored with the filter
 
     const CZvParentItemFilter unnamed;  // discards it as well
     EXPECT_NE(CZvFilterCollection::shared()->get("Locals"), pReloaded);
@@ -109,5 +114,44 @@ TEST_F(FilterStore, CollectionAddReplacesByName)
     CZvParentItemFilter* pSecond = collection.add(std::make_unique<CZvParentItemFilter>("New"));
     EXPECT_EQ(collection.get("New"), pSecond);
     EXPECT_EQ(collection.size(), 1u);
+    CZvParentItemFilter* pThird = collection.add(std::make_unique<CZvParentItemFilter>("NEW"));
+    EXPECT_EQ(collection.size(), 1u);
+    EXPECT_EQ(collection.get("new"), pThird);
     EXPECT_EQ(CZvFilterCollection().size(), 0u);  // only a save stores it
+}
+
+TEST_F(FilterStore, ExcludeAllIsStoredAndTakenOutByTheNextSave)
+{
+    CZvParentItemFilter filter("Mine");
+    filter.add(static_cast<std::uint16_t>(137));
+    filter.setExcludeAll(true);
+    filter.save();
+    EXPECT_TRUE(CZvParentItemFilter("Mine").getExcludeAll());
+    filter.makeDefault();
+    EXPECT_TRUE(CZvFilterCollection::shared()->get("Mine")->getExcludeAll());
+    filter.setExcludeAll(false);
+    filter.save();
+    EXPECT_FALSE(CZvParentItemFilter("Mine").getExcludeAll());
+    EXPECT_EQ(RawKeys("Settings/Filters/Mine"), QStringList({"Mine", "items/137"}));
+}
+
+TEST_F(FilterStore, FirstFilterOnlyOnAnEmptyStore)
+{
+    ZvRegManager::SetReadOnly(true);
+    EXPECT_FALSE(ZvEnsureFirstFilter());  // the command line's store stays empty
+    EXPECT_EQ(CZvFilterCollection::shared()->size(), 0u);
+    ZvRegManager::SetReadOnly(false);
+
+    ASSERT_TRUE(ZvEnsureFirstFilter());
+    CZvParentItemFilter* pFirst = CZvFilterCollection::shared()->get("All symbols");
+    ASSERT_NE(pFirst, nullptr);
+    EXPECT_TRUE(pFirst->isDefault());
+    for (std::uint16_t type : kZvFilterNodeTypes) EXPECT_EQ(pFirst->has(type), type != 130) << type;
+    EXPECT_TRUE(pFirst->getLibs().empty());
+
+    // Once there is a filter, even after the first was removed, none is made.
+    CZvParentItemFilter("Mine").save();
+    CZvFilterCollection::shared()->remove("All symbols");
+    EXPECT_FALSE(ZvEnsureFirstFilter());
+    EXPECT_EQ(CZvFilterCollection::shared()->size(), 1u);
 }
