@@ -73,12 +73,14 @@ void Assertion::Emit(const std::string& text)
 }
 
 int ZvMessageBox(void* owner, const std::string& text, const std::string& caption, int buttons,
-                 int icon)
+                 int icon, int defaultButton)
 {
-    ZvMessageBoxRequest request{owner, text, caption, buttons, icon};
+    ZvMessageBoxRequest request{owner, text, caption, buttons, icon, defaultButton};
     if (Handler())
         return Handler()(request);
     std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+    // Nobody to ask: the answer a user gets by pressing Enter.
+    if (defaultButton != 0) return defaultButton;
     switch (buttons) {
     case ZvMB_YESNO:
     case ZvMB_YESNOCANCEL: return ZvIDYES;

@@ -15,13 +15,14 @@ struct ZvMessageBoxRequest {
     std::string caption;
     int buttons = ZvMB_OK;
     int icon = ZvMB_ICONNONE;
+    int defaultButton = 0;  // the answer of the default button (ZvIDNO, ...); 0: the first
 };
 
 using ZvMessageBoxHandler = std::function<int(const ZvMessageBoxRequest&)>;
 
 // Shows a box and returns the answer (ZvIDOK, ZvIDYES, ...).
 int ZvMessageBox(void* owner, const std::string& text, const std::string& caption,
-                 int buttons = ZvMB_OK, int icon = ZvMB_ICONNONE);
+                 int buttons = ZvMB_OK, int icon = ZvMB_ICONNONE, int defaultButton = 0);
 // Installs a handler; returns the previous one. The default writes the box to
-// stderr and answers with the first button.
+// stderr and answers with the default button (the first unless one is named).
 ZvMessageBoxHandler ZvSetMessageBoxHandler(ZvMessageBoxHandler handler);

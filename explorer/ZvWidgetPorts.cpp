@@ -60,6 +60,13 @@ int ZvWidgetMessageBox(const ZvMessageBoxRequest& request)
     case ZvMB_OKCANCEL: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
     default: box.setStandardButtons(QMessageBox::Ok); break;
     }
+    switch (request.defaultButton) {
+    case ZvIDYES: box.setDefaultButton(QMessageBox::Yes); break;
+    case ZvIDNO: box.setDefaultButton(QMessageBox::No); break;
+    case ZvIDCANCEL: box.setDefaultButton(QMessageBox::Cancel); break;
+    case ZvIDOK: box.setDefaultButton(QMessageBox::Ok); break;
+    default: break;
+    }
     switch (box.exec()) {
     case QMessageBox::Yes: return ZvIDYES;
     case QMessageBox::No: return ZvIDNO;

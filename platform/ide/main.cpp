@@ -39,6 +39,13 @@ int ShowBox(const ZvMessageBoxRequest& request)
     case ZvMB_YESNOCANCEL: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel); break;
     default: box.setStandardButtons(QMessageBox::Ok); break;
     }
+    switch (request.defaultButton) {
+    case ZvIDYES: box.setDefaultButton(QMessageBox::Yes); break;
+    case ZvIDNO: box.setDefaultButton(QMessageBox::No); break;
+    case ZvIDCANCEL: box.setDefaultButton(QMessageBox::Cancel); break;
+    case ZvIDOK: box.setDefaultButton(QMessageBox::Ok); break;
+    default: break;
+    }
     switch (box.exec()) {
     case QMessageBox::Cancel: return ZvIDCANCEL;
     case QMessageBox::Yes: return ZvIDYES;
