@@ -230,6 +230,8 @@ void CZvMainFrame::outdated(bool bOutdated)
             m_statusInfo->setText("Info is up to date");
             statusBar()->setStyleSheet(QString());
             if (s_hItem) setSymbol(s_hItem, s_hOutline);
+            // Without a symbol the unreferenced list still says what to do next.
+            else if (m_tabView->isUnrefTabVisible()) m_tabView->update();
         }
     ZV_CATCH("CZvMainFrame::outdated")
 }
