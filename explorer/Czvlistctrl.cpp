@@ -95,10 +95,14 @@ void CZvListCtrl::addItem(const CGItem& item)
             context += " [" + std::string(CGItem(item.GetOutline(), hIncluding).GetText()) + "]";
         }
         if (parentType == kLibraryName) {
+            // An external function: the DLL it comes from, and the including file when read-only.
             CGItem parent;
             item.GetParentItem(parent);
             parentText.clear();
-            context = parent.GetName();
+            std::string library = parent.GetName();
+            if (library.empty()) library = parent.GetText();
+            const auto including = context.find(" [");
+            context = library + (including == std::string::npos ? std::string() : context.substr(including));
         }
         row->setText(1, Q(parentText));
         row->setText(2, Q(context));
