@@ -2,6 +2,7 @@
 
 #include <QCompleter>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QSignalBlocker>
@@ -142,7 +143,7 @@ void CZvUnrefFilterTree::setBold(QTreeWidgetItem* node, bool bBold)
 
 void CZvUnrefFilterTree::checkItem(QTreeWidgetItem* hTreeItem, bool clear)
 {
-    REQUIRE(hTreeItem != 0, CZvUnrefFilterTree::checkItem);
+    REQUIRE(hTreeItem != 0, "CZvUnrefFilterTree::checkItem");
     ZV_TRY
         if (!m_pFilter) return;
         const QSignalBlocker block(this);
@@ -180,6 +181,16 @@ void CZvUnrefFilterTree::mousePressEvent(QMouseEvent* event)
     // The expand arrow lies left of the node's own rectangle: it only opens or closes.
     if (!node || !visualItemRect(node).contains(event->position().toPoint())) return;
     onClick(node, event->globalPosition().toPoint());
+}
+
+void CZvUnrefFilterTree::keyPressEvent(QKeyEvent* event)
+{
+    QTreeWidgetItem* node = currentItem();
+    if (event->key() != Qt::Key_Space || event->modifiers() != Qt::NoModifier || !node) {
+        QTreeWidget::keyPressEvent(event);
+        return;
+    }
+    onClick(node, viewport()->mapToGlobal(visualItemRect(node).bottomLeft()));
 }
 
 void CZvUnrefFilterTree::contextMenuEvent(QContextMenuEvent* event)
@@ -248,7 +259,8 @@ void CZvUnrefFilterTree::addLibrary()
 
 void CZvUnrefFilterTree::removeLibrary(QTreeWidgetItem* node)
 {
-    if (!isLibrary(node)) return;
+    // A menu kept across a rebuild names a node that is gone: compared, never touched.
+    if (!m_libraries || m_libraries->indexOfChild(node) < 0 || !m_pFilter) return;
     const QString held = node->data(0, kLibraryRole).toString();
     if (!held.isEmpty()) {
         m_pFilter->removeLib(held.toStdString());

@@ -50,6 +50,8 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    // Space does what a click on the current node does.
+    void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 

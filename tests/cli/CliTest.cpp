@@ -202,6 +202,25 @@ TEST_F(Cli, UnrefWithAStoredFilterReadsTheStoreAndNeverWritesIt)
     EXPECT_TRUE(zvtest::ReadBytes(store) == before);
 }
 
+TEST_F(Cli, UnrefWithTheFirstFilterListsWhatNoFilterLists)
+{
+    const std::string config = m_tmp.Path("config");
+    std::filesystem::create_directories(config);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(config));
+    CZvFilterCollection::discardShared();
+    ASSERT_TRUE(ZvEnsureFirstFilter());
+    CZvFilterCollection::discardShared();
+
+    const XrefRun plain = Xref("unref " + m_program, "XDG_CONFIG_HOME=" + config);
+    // Named in another case: the store knows one filter whatever the case.
+    const XrefRun filtered = Xref("unref " + m_program + " --filter 'all SYMBOLS'", "XDG_CONFIG_HOME=" + config);
+    EXPECT_EQ(plain.code, 0) << plain.out;
+    EXPECT_EQ(filtered.code, 0) << filtered.out;
+    EXPECT_NE(plain.out.find("unreferenced symbols"), std::string::npos) << plain.out;
+    EXPECT_NE(plain.out.rfind("0 unreferenced", 0), 0u) << "the program should have some";
+    EXPECT_EQ(filtered.out, plain.out);
+}
+
 namespace {
 
 class CliRealProgram : public ::testing::Test {

@@ -188,8 +188,9 @@ TEST_F(UnrefFilterTree, ClickTogglesANodeWithItsChildrenAndEveryNodeOfItsTypes)
     EXPECT_TRUE(m_pTree->isModified());
     EXPECT_EQ(modified.count(), 1);
 
-    // A child alone, then the parent back off with all four types.
-    Click(Node({"Top Level Windows", "Functions", "Static Variables"}));
+    // A child alone (from the keyboard), then the parent back off with all four types.
+    m_pTree->setCurrentItem(Node({"Top Level Windows", "Functions", "Static Variables"}));
+    QTest::keyClick(m_pTree.get(), Qt::Key_Space);
     EXPECT_FALSE(pFilter->has(281));
     EXPECT_FALSE(m_pTree->isBold(Node({"Classes", "Functions", "Static Variables"})));
     Click(classFunctions);
@@ -272,6 +273,13 @@ TEST_F(UnrefFilterTree, MenusAddEditSortAndRemoveLibraries)
     EXPECT_EQ(pFilter->getLibs(), std::vector<std::string>{"stocklib.apl"});
     Pick(Node({"Libraries", "Library.apl"}), "Remove library");
     EXPECT_EQ(pFilter->getLibs(), std::vector<std::string>{"stocklib.apl"});
+
+    // A menu that outlives a rebuild of the tree does nothing.
+    std::unique_ptr<QMenu> stale(m_pTree->buildMenu(Node({"Libraries", "stocklib.apl"})));
+    m_pTree->init();
+    stale->actions()[0]->trigger();
+    EXPECT_EQ(pFilter->getLibs(), std::vector<std::string>{"stocklib.apl"});
+    EXPECT_EQ(Libraries(), std::vector<std::string>{"stocklib.apl"});
 }
 
 TEST_F(UnrefFilterTree, ExcludeAllIsCheckedWhileSet)

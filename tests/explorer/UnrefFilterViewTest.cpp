@@ -106,12 +106,6 @@ TEST_F(UnrefFilterView, FirstStartStoresAllSymbolsAsTheDefault)
         EXPECT_EQ(view->tree()->isBold(*it), *it != view->tree()->librariesNode()) << (*it)->text(0).toStdString();
     EXPECT_EQ(view->caption()->text(), "Filter");
     EXPECT_EQ(view->itemCount(), -1);
-
-    // A later start finds it and makes no other.
-    view.reset();
-    CZvFilterCollection::discardShared();
-    view = MakeView();
-    EXPECT_EQ(CZvFilterCollection::shared()->size(), 1u);
 }
 
 TEST_F(UnrefFilterView, ButtonsLayoutAndTips)
@@ -311,4 +305,50 @@ TEST_F(UnrefFilterView, UnsavedEditsOfAnotherFilterOutliveASave)
     EXPECT_TRUE(view->filter()->has(406));
     EXPECT_TRUE(view->tree()->isModified());
     EXPECT_EQ(view->caption()->text(), "Filter *");
+}
+
+TEST_F(UnrefFilterView, EverythingSurvivesARestart)
+{
+    Store("Old", {137});
+    auto view = MakeView();  // finds "Old": no first filter
+    AnswerNames({"Work"});
+    view->newFilter();
+    CZvUnrefFilterTree* tree = view->tree();
+    QTreeWidgetItem* variables = nullptr;
+    for (QTreeWidgetItemIterator it(tree); *it; ++it)
+        if ((*it)->text(0) == "Variables" && (*it)->parent() == tree->topLevelItem(0)) variables = *it;
+    ASSERT_NE(variables, nullptr);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(variables).center());
+    std::unique_ptr<QMenu> menu(tree->buildMenu(tree->librariesNode()));
+    menu->actions()[0]->trigger();  // Exclude all
+    menu->actions()[1]->trigger();  // Add library to exclude
+    QApplication::processEvents();
+    QTreeWidgetItem* library = tree->librariesNode()->child(0);
+    library->setText(0, "..\\lib\\Shared.apl");  // as the label editor ends
+    view->save();
+    view->makeDefaultFilter();
+    AnswerNames({"Copy"});
+    view->saveAs();
+    view->filterCombo()->setCurrentIndex(view->filterCombo()->findText("Old"));
+    emit view->filterCombo()->activated(view->filterCombo()->currentIndex());
+    Answer(ZvIDYES);
+    view->removeFilter();
+    menu.reset();
+
+    view.reset();
+    CZvFilterCollection::discardShared();
+    view = MakeView();
+    EXPECT_EQ(ComboNames(view->filterCombo()), (std::vector<std::string>{"Copy", "Work"}));
+    EXPECT_EQ(MarkedRows(view->filterCombo()), std::vector<int>{1});
+    CZvParentItemFilter* pWork = view->filter();
+    ASSERT_EQ(pWork->getName(), "Work");
+    EXPECT_EQ(Types(*pWork), std::vector<int>{223});
+    EXPECT_EQ(pWork->getLibs(), std::vector<std::string>{"..\\lib\\Shared.apl"});
+    EXPECT_TRUE(pWork->getExcludeAll());
+    EXPECT_EQ(view->tree()->librariesNode()->child(0)->text(0), "..\\lib\\Shared.apl");
+    const CZvParentItemFilter* pCopy = CZvFilterCollection::shared()->get("copy");
+    ASSERT_NE(pCopy, nullptr);
+    EXPECT_EQ(Types(*pCopy), std::vector<int>{223});
+    EXPECT_TRUE(pCopy->getLibs().empty());
+    EXPECT_FALSE(pCopy->getExcludeAll());
 }

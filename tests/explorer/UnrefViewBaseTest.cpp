@@ -81,7 +81,6 @@ TEST_F(UnrefViewBase, ComboAlwaysNamesTheFilterInForce)
     EXPECT_EQ(combo->currentText(), "Alpha");
     // Added and selected: in force through setFilter, so the list would follow.
     const int nSet = view.m_nSet;
-    view.addFilter("Gamma2", false);
     Store("Delta", {52});
     view.addFilter("Delta", true);
     EXPECT_EQ(view.m_nSet, nSet + 1);
@@ -94,11 +93,4 @@ TEST_F(UnrefViewBase, ComboAlwaysNamesTheFilterInForce)
     EXPECT_EQ(combo->currentText(), "Epsilon");
     view.setFilter(nullptr);
     EXPECT_EQ(combo->currentIndex(), -1);
-}
-
-TEST_F(UnrefViewBase, CombosGetIdsOfTheirOwn)
-{
-    ComboView first, second;
-    EXPECT_TRUE(first.filterCombo()->objectName().startsWith("filterCombo"));
-    EXPECT_NE(first.filterCombo()->objectName(), second.filterCombo()->objectName());
 }
