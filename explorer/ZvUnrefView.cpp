@@ -95,7 +95,7 @@ int CZvUnrefView::itemCount() const { return m_list->topLevelItemCount(); }
 void CZvUnrefView::setFilter(CZvParentItemFilter* pFilter)
 {
     CZvUnrefViewBase::setFilter(pFilter);
-    // The combo is made before the list: the list takes the filter once it exists.
+    // Also called while the base fills the combo.
     if (m_list) m_list->setFilter(pFilter);
     if (caption()) caption()->setCount(itemCount());
 }
@@ -127,7 +127,6 @@ bool CZvUnrefView::doUpdate()
         CUnrefSearch::Filter match;
         if (pFilter) match = [pFilter](CGItem& item) { return pFilter->match(item); };
         const std::vector<HITEM> found = CUnrefSearch::Find(hOutline, hItem, match);
-        m_list->setUpdatesEnabled(false);
         for (HITEM h : found) {
             CGItem item(hOutline, h);
             m_list->addItem(item);
@@ -135,7 +134,6 @@ bool CZvUnrefView::doUpdate()
         // The user's order holds across updates.
         if (m_list->sortColumnIndex() >= 0) m_list->sortBy(m_list->sortColumnIndex(), m_list->ascending());
         m_list->sizeColumns();
-        m_list->setUpdatesEnabled(true);
         caption()->setCount(itemCount());
         return true;
     ZV_CATCH("CZvUnrefView::doUpdate")

@@ -11,7 +11,6 @@
 #include <fstream>
 
 #include "ExplorerFixture.h"
-#include "contracts/Exceptions.h"
 #include "explorer/ZvCaption.h"
 #include "explorer/UnrefProgress.h"
 #include "explorer/ZvUnrefFilterView.h"
@@ -188,7 +187,7 @@ TEST_F(UnrefTab, AStoredFilterListsWhatTheCommandLineListsWithIt)
     EXPECT_FALSE(rows.empty());
 }
 
-TEST_F(UnrefTab, YesDeletesTheSelectedItemsAndLeavesTheirRowsInert)
+TEST_F(UnrefTab, NoKeepsAndYesDeletesTheSelectedItemsLeavingTheirRowsInert)
 {
     CZavoraNotificationInterface engineEar;
     engineEar.StartNotification(m_hOutline);
@@ -207,10 +206,15 @@ TEST_F(UnrefTab, YesDeletesTheSelectedItemsAndLeavesTheirRowsInert)
                                      CGItem(m_hOutline, hFirst).GetLineNumber());
     first->setSelected(true);
     second->setSelected(true);
+    AnswerBoxesKeeping(ZvIDNO);
+    View()->deleteButton()->click();
+    EXPECT_TRUE(recorder.deleted.empty()) << "No deletes nothing";
+    EXPECT_EQ(zvrow::ItemOf(first), hFirst);
+    EXPECT_FALSE(m_frame->isOutdated());
+
     AnswerBoxesKeeping(ZvIDYES);
     View()->deleteButton()->click();
-
-    ASSERT_EQ(m_requests.size(), 1u);
+    ASSERT_EQ(m_requests.size(), 2u);
     EXPECT_EQ(m_requests[0].text, "Really delete symbols?");
     EXPECT_EQ(m_requests[0].caption, "Zavora");
     EXPECT_EQ(m_requests[0].buttons, ZvMB_YESNO);
@@ -246,25 +250,6 @@ TEST_F(UnrefTab, YesDeletesTheSelectedItemsAndLeavesTheirRowsInert)
                    expected.end());
     EXPECT_EQ(RowKeys(), expected) << "the re-parse lists what is still unreferenced";
     EXPECT_EQ(List()->liveRowCount(), View()->itemCount());
-}
-
-TEST_F(UnrefTab, NoDeletesNothing)
-{
-    DeleteRecorder recorder;
-    recorder.StartNotification(m_hOutline);
-    Parse();
-    ShowWholeProgram();
-    QTreeWidgetItem* row = Row("gsSpareText");
-    ASSERT_NE(row, nullptr);
-    const HITEM hItem = zvrow::ItemOf(row);
-    row->setSelected(true);
-    AnswerBoxesKeeping(ZvIDNO);
-    View()->deleteButton()->click();
-    EXPECT_EQ(m_requests.size(), 1u);
-    EXPECT_TRUE(recorder.deleted.empty());
-    EXPECT_TRUE(CGItem(m_hOutline, hItem).IsValid());
-    EXPECT_EQ(zvrow::ItemOf(row), hItem);
-    EXPECT_FALSE(m_frame->isOutdated());
 }
 
 TEST_F(UnrefTab, DeletingAFunctionLeavesTheRowsOfItsUnusedLocalsInertToo)
@@ -332,18 +317,6 @@ TEST_F(UnrefTab, WithoutAParseOrACurrentItemTheListSaysWhy)
     m_frame->tabView()->update();
     EXPECT_EQ(View()->itemCount(), 0);
     EXPECT_TRUE(View()->showsHint());
-}
-
-TEST_F(UnrefTab, ASymbolWithNothingUnreferencedBelowFoldsTheListAndKeepsTheEditorOpen)
-{
-    Parse();
-    ShowRefs("frmArticle::dfCode");  // referenced, nothing declared below it
-    Open();
-    EXPECT_EQ(View()->itemCount(), 0);
-    EXPECT_FALSE(View()->showsHint());
-    EXPECT_FALSE(View()->isOpen());
-    EXPECT_TRUE(Pane()->filterView()->isOpen());
-    EXPECT_EQ(View()->caption()->text(), "Unreferenced Symbols ( 0 )");
 }
 
 TEST_F(UnrefTab, HeaderClicksSortAndARightClickKeepsTheDirectionShown)
@@ -442,21 +415,8 @@ TEST_F(UnrefTab, TheEditorsNewsReachTheListThroughThePane)
     EXPECT_EQ(View()->filter()->getName(), "Nothing");
     EXPECT_EQ(List()->filter(), View()->filter());
     EXPECT_EQ(View()->itemCount(), 0) << "an empty filter shows nothing";
-    EXPECT_FALSE(View()->isOpen());
-}
-
-TEST_F(UnrefTab, ARelayWithoutAFilterIsRefusedByName)
-{
-    std::string name, condition;
-    try {
-        Pane()->filterSaved(nullptr);
-    } catch (Assertion* e) {
-        name = e->GetFunction();
-        condition = e->GetExpression();
-        e->Delete();
-    }
-    EXPECT_EQ(name, "\"CZvUnrefPane::filterSaved\"");
-    EXPECT_EQ(condition, "pFilter != NULL");
+    EXPECT_FALSE(View()->isOpen()) << "folded to its caption";
+    EXPECT_TRUE(Pane()->filterView()->isOpen());
 }
 
 TEST_F(UnrefTab, OpeningTheTabParsesFirstWhenAskedAndTheUpdateNeverDoes)
