@@ -204,7 +204,12 @@ bool CZvMainFrame::setSymbol(HITEM hItem, HOUTLINE hOutline)
         s_hOutline = hOutline;
         m_tabView->invalidate();
         if (!m_tabView->update()) return false;
-        m_statusSymbol->setText("Current symbol: " + QString::fromStdString(CGItem(hOutline, hItem).GetName()));
+        const CGItem shown(hOutline, hItem);
+        QString name = QString::fromStdString(shown.GetName());
+        // A section or the application has no name: its keyword says what it is.
+        if (name.isEmpty()) name = QString::fromStdString(std::string(shown.GetTitle(1))).trimmed();
+        if (name.endsWith(':')) name.chop(1);
+        m_statusSymbol->setText("Current symbol: " + name);
         if (m_dockWindow && m_dockWindow->hasBar() && !m_dockWindow->isExpanded()) expandRequest();
         if (m_tabView->isPrefTabVisible()) m_tabView->selectTab(0);
         return true;

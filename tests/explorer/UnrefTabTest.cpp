@@ -155,6 +155,7 @@ TEST_F(UnrefTab, TheWholeProgramListsWhatTheCommandLineLists)
     Parse();
     ShowWholeProgram();
     EXPECT_EQ(m_frame->tabView()->currentWidget(), Tab()->page());
+    EXPECT_EQ(m_frame->statusPane(1)->text(), "Current symbol: Application Description") << "named by its keyword";
     const std::vector<std::string> cli = CliKeys();
     ASSERT_GT(cli.size(), 3u);
     EXPECT_EQ(RowKeys(), cli) << "the first filter shows what no filter shows";
