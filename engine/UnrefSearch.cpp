@@ -163,7 +163,8 @@ std::vector<HITEM> CUnrefSearch::Find(HOUTLINE hOutline, HITEM hItem, const Filt
 {
     std::vector<HITEM> result;
     ZV_TRY
-        if (!CZavoraApp::Instance().IsParsed() || !hOutline || !hItem) return result;
+        // Part of a store (a stopped parse) would make used symbols look unused.
+        if (!CZavoraApp::Instance().IsStoreComplete() || !hOutline || !hItem) return result;
         CGItem item(hOutline, hItem);
         std::vector<HITEM> symbols;
         GetSymbolsBelow(item, symbols);

@@ -20,6 +20,7 @@ public:
     static bool IsDropped(CGItem& item, const Filter& filter);
     // The unreferenced symbols below item, in walk order: collected, dropped
     // by the rules, by the filter (may be empty: none) and by the marker.
+    // Nothing unless the store holds a whole parse.
     static std::vector<HITEM> Find(HOUTLINE hOutline, HITEM hItem, const Filter& filter);
     // Deletes the items of the non-null handles; returns how many went.
     // Deleted handles are set to 0, so none is handed to the kit twice.

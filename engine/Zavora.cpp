@@ -231,6 +231,7 @@ void CZavoraApp::Parse(HOUTLINE hOutline)
         } catch (...) {
         }
     } else {
+        m_bStoreComplete = true;
         m_explorer->outdated(false);
         m_hostPorts->ActivateHostWindow();
         m_bParsed = true;
@@ -248,6 +249,7 @@ int CZavoraApp::Clear()
     }
     m_store.reset();
     m_callInfo.reset();
+    m_bStoreComplete = false;
     return 0;
 }
 
@@ -260,6 +262,7 @@ void CZavoraApp::SetOutline(HOUTLINE hOutline)
     m_explorer->setCurrentOutline(hOutline);
     m_hOutline = hOutline;
     m_bParsed = false;
+    m_bStoreComplete = false;
     m_explorer->clear();
     Clear();
     Outdated();

@@ -53,6 +53,9 @@ public:
     void Parse(HOUTLINE hOutline);
     int Clear();
     bool IsParsed() const { return m_bParsed; }
+    // The store holds a whole parse: none was stopped or cleared since. A
+    // stopped parse leaves IsParsed() as it was, with part of a store.
+    bool IsStoreComplete() const { return m_store && m_bStoreComplete; }
     bool IsParsing() const { return m_bParsing; }
     void Outdated();
     bool IsOutdated() const;
@@ -117,6 +120,7 @@ private:
     void EndParse();
 
     bool m_bParsed = false;
+    bool m_bStoreComplete = false;
     std::unique_ptr<CXrefInfo> m_store;
     std::unique_ptr<IZvProgressPort> m_progress;
     CNotificationInterface* m_notification = nullptr;

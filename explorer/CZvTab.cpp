@@ -3,10 +3,12 @@
 #include <QTabBar>
 
 #include "contracts/Check.h"
+#include "engine/Zavora.h"
 #include "explorer/FrameTest.h"
 #include "explorer/ZvImages.h"
 #include "explorer/ZvPrefView.h"
 #include "explorer/ZvSplitter.h"
+#include "explorer/ZvUnrefPane.h"
 
 namespace {
 // The assertion texts compare with the framework's truth value.
@@ -148,11 +150,12 @@ bool CZvTabView::createTabs()
     ZV_TRY
         m_refTab = new CZvRefTab(this);
         m_tabs.push_back(m_refTab);
-        // The unreferenced-symbols tab will stand here, between the two.
+        m_unrefTab = new CZvUnrefTab(this);
+        m_tabs.push_back(m_unrefTab);
         m_prefTab = new CZvPrefTab(this);
         m_tabs.push_back(m_prefTab);
         m_stale.assign(m_tabs.size(), true);
-        const int icons[] = {7174, 7156};
+        const int icons[] = {7174, 7021, 7156};
         for (int i = 0; i < count(); ++i) {
             const QIcon icon = ZvIcon(icons[i]);
             if (icon.isNull()) return false;
@@ -172,6 +175,8 @@ CZvTab* CZvTabView::tab(int index) const
 }
 
 bool CZvTabView::isPrefTabVisible() const { return m_prefTab && currentWidget() == m_prefTab->page(); }
+
+bool CZvTabView::isUnrefTabVisible() const { return m_unrefTab && currentWidget() == m_unrefTab->page(); }
 
 void CZvTabView::invalidate() { m_stale.assign(m_tabs.size(), true); }
 
@@ -200,14 +205,32 @@ void CZvTabView::itemDeleted(HITEM hItem)
 void CZvTabView::selectTab(int index)
 {
     if (index == currentIndex()) {
-        update();
+        if (tab(index) == m_unrefTab) showUnreferenced();
+        else update();
         return;
     }
     setCurrentIndex(index);  // onCurrentChanged updates
 }
 
+void CZvTabView::showUnreferenced()
+{
+    // Asked here, before the list fills: a parse ends by updating the
+    // visible tab, which must not happen inside the list's own update.
+    ZV_TRY
+        const int before = m_updates;
+        CZavoraApp::Instance().ShowUnrefRequest();
+        if (m_updates == before) update();
+    ZV_CATCH_OUTER("CZvTabView::showUnreferenced")
+}
+
 void CZvTabView::onCurrentChanged(int index)
 {
+    // The unreferenced tab fills whenever it is shown: its list goes stale
+    // with every edit of the outline, and deletions are made from it.
+    if (m_unrefTab && tab(index) == m_unrefTab) {
+        showUnreferenced();
+        return;
+    }
     // Nothing changed since this tab was last filled: trees keep their expansion.
     // The preferences always show the record: an unsaved change is dropped on leaving.
     if (index >= 0 && static_cast<std::size_t>(index) < m_stale.size() &&

@@ -11,6 +11,7 @@
 class CZvPane;
 class CZvTabView;
 class CZvPrefView;
+class CZvUnrefTab;
 
 class CZvTab {
 public:
@@ -64,16 +65,21 @@ public:
     void invalidate();
     CZvTab* tab(int index) const;
     CZvRefTab* refTab() const { return m_refTab; }
+    CZvUnrefTab* unrefTab() const { return m_unrefTab; }
     CZvPrefTab* prefTab() const { return m_prefTab; }
     bool isPrefTabVisible() const;
+    bool isUnrefTabVisible() const;
     int updateCount() const { return m_updates; }
 
 private:
     void onCurrentChanged(int index);
+    // The unreferenced tab is being shown: the engine may parse first, then the tab fills.
+    void showUnreferenced();
 
     std::vector<CZvTab*> m_tabs;
     std::vector<bool> m_stale;
     CZvRefTab* m_refTab = nullptr;
+    CZvUnrefTab* m_unrefTab = nullptr;
     CZvPrefTab* m_prefTab = nullptr;
     int m_updates = 0;
 };

@@ -55,7 +55,12 @@ void CZvListCtrl::enableSorting()
 
 void CZvListCtrl::sortByColumn(int column)
 {
-    m_bAscending = column == m_sortColumn ? !m_bAscending : true;
+    sortBy(column, column == m_sortColumn ? !m_bAscending : true);
+}
+
+void CZvListCtrl::sortBy(int column, bool bAscending)
+{
+    m_bAscending = bAscending;
     m_sortColumn = column;
     const Qt::SortOrder order = m_bAscending ? Qt::AscendingOrder : Qt::DescendingOrder;
     header()->setSortIndicatorShown(true);
@@ -91,10 +96,14 @@ void CZvListCtrl::addItem(const CGItem& item)
             context += " [" + std::string(CGItem(item.GetOutline(), hIncluding).GetText()) + "]";
         }
         if (parentType == kLibraryName) {
+            // An external function: the DLL it comes from, and the including file when read-only.
             CGItem parent;
             item.GetParentItem(parent);
             parentText.clear();
-            context = parent.GetName();
+            std::string library = parent.GetName();
+            if (library.empty()) library = parent.GetText();
+            const auto including = context.find(" [");
+            context = library + (including == std::string::npos ? std::string() : context.substr(including));
         }
         row->setText(1, Q(parentText));
         row->setText(2, Q(context));

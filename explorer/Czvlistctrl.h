@@ -26,6 +26,8 @@ public:
     int sortColumnIndex() const { return m_sortColumn; }
     bool ascending() const { return m_bAscending; }
     void sortByColumn(int column);
+    // Sorts by the column in the given direction, which the header then shows.
+    void sortBy(int column, bool bAscending);
     void sizeColumns();
 
 protected:

@@ -204,7 +204,12 @@ bool CZvMainFrame::setSymbol(HITEM hItem, HOUTLINE hOutline)
         s_hOutline = hOutline;
         m_tabView->invalidate();
         if (!m_tabView->update()) return false;
-        m_statusSymbol->setText("Current symbol: " + QString::fromStdString(CGItem(hOutline, hItem).GetName()));
+        const CGItem shown(hOutline, hItem);
+        QString name = QString::fromStdString(shown.GetName());
+        // A section or the application has no name: its keyword says what it is.
+        if (name.isEmpty()) name = QString::fromStdString(std::string(shown.GetTitle(1))).trimmed();
+        if (name.endsWith(':')) name.chop(1);
+        m_statusSymbol->setText("Current symbol: " + name);
         if (m_dockWindow && m_dockWindow->hasBar() && !m_dockWindow->isExpanded()) expandRequest();
         if (m_tabView->isPrefTabVisible()) m_tabView->selectTab(0);
         return true;
@@ -230,6 +235,8 @@ void CZvMainFrame::outdated(bool bOutdated)
             m_statusInfo->setText("Info is up to date");
             statusBar()->setStyleSheet(QString());
             if (s_hItem) setSymbol(s_hItem, s_hOutline);
+            // Without a symbol the unreferenced list still says what to do next.
+            else if (m_tabView->isUnrefTabVisible()) m_tabView->update();
         }
     ZV_CATCH("CZvMainFrame::outdated")
 }

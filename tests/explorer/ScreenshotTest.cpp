@@ -8,6 +8,9 @@
 #include "ExplorerFixture.h"
 #include "explorer/DlgProgress.h"
 #include "explorer/ZvPrefView.h"
+#include "explorer/ZvUnrefFilterView.h"
+#include "explorer/ZvUnrefPane.h"
+#include "explorer/ZvUnrefView.h"
 #include "explorer/ZvWidgetPorts.h"
 
 namespace zvtest {
@@ -81,6 +84,19 @@ TEST_F(Screenshots, Preferences)
 {
     m_frame->tabView()->setCurrentWidget(m_frame->tabView()->prefTab()->page());
     Shoot("preferences");
+}
+
+TEST_F(Screenshots, Unreferenced)
+{
+    zv::host::HostState::Get().Select(m_hOutline, CGApplication(m_hOutline).GetItem());
+    Engine().ShowRefRequest(0);
+    CZvTabView* tabs = m_frame->tabView();
+    tabs->setCurrentWidget(tabs->unrefTab()->page());
+    CZvUnrefPane* pane = tabs->unrefTab()->pane();
+    ASSERT_GT(pane->listView()->itemCount(), 0);
+    pane->listView()->list()->topLevelItem(1)->setSelected(true);
+    pane->setSizes({330, 330});
+    Shoot("unreferenced");
 }
 
 TEST_F(Screenshots, ParseProgress)
