@@ -25,6 +25,9 @@ public:
     // A new outline: it becomes the frame's current outline, with no current item.
     virtual void setCurrentOutline(HOUTLINE hOutline) = 0;
     virtual void gotoDeclaration() = 0;
+    // Deletes the symbols chosen in the unreferenced list, after asking;
+    // nothing where there is no list to choose them in.
+    virtual void deleteUnrefs() {}
 };
 
 // The parse progress window.

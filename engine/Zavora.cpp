@@ -525,7 +525,9 @@ void CZavoraApp::ShowUnrefRequest()
 void CZavoraApp::DeleteUnrefs()
 {
     try {
-        // Deleting happens in the unreferenced-symbols view, where rows can be chosen.
+        // Deleting happens in the unreferenced-symbols view, where rows can be
+        // chosen; the key passes the request on instead of doing nothing.
+        if (m_explorer) m_explorer->deleteUnrefs();
     } catch (...) {
         ZvMessageBox(nullptr, "Internal Error", "Zavora", ZvMB_OK);
     }

@@ -10,6 +10,8 @@
 #include "explorer/ZvDockWindow.h"
 #include "explorer/ZvHelpWindow.h"
 #include "explorer/ZvImages.h"
+#include "explorer/ZvUnrefPane.h"
+#include "explorer/ZvUnrefView.h"
 #include "explorer/ZvWidgetPorts.h"
 #include "settings/ZavoraPrefs.h"
 
@@ -297,6 +299,19 @@ void CZvMainFrame::gotoDeclaration()
         if (!item.IsValid()) item.Initialize(s_hOutline, s_hItem);
         SelectInText(item, 0, item.GetName());
     ZV_CATCH("CZvMainFrame::gotoDeclaration")
+}
+
+void CZvMainFrame::deleteUnrefs()
+{
+    ZV_TRY
+        CZvUnrefTab* unref = m_tabView ? m_tabView->unrefTab() : nullptr;
+        if (!unref) return;
+        if (!m_tabView->isUnrefTabVisible()) {
+            m_tabView->setCurrentWidget(unref->page());
+            return;
+        }
+        unref->pane()->listView()->deleteUnrefs();
+    ZV_CATCH("CZvMainFrame::deleteUnrefs")
 }
 
 bool CZvMainFrame::createImageList()

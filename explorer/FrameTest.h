@@ -54,6 +54,9 @@ public:
     HOUTLINE getCurrentOutline() const override { return s_hOutline; }
     void setCurrentOutline(HOUTLINE hOutline) override;
     void gotoDeclaration() override;
+    // The key of deletion: brings up the unreferenced list, and once it
+    // shows, deletes the symbols chosen in it.
+    void deleteUnrefs() override;
 
     void expandRequest();
 

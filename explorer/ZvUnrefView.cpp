@@ -147,6 +147,11 @@ bool CZvUnrefView::doUpdate()
 void CZvUnrefView::deleteUnrefs()
 {
     ZV_TRY
+        // Nothing chosen: no question to answer.
+        bool bChosen = false;
+        for (int i = 0; i < m_list->topLevelItemCount() && !bChosen; ++i)
+            bChosen = m_list->topLevelItem(i)->isSelected() && zvrow::ItemOf(m_list->topLevelItem(i));
+        if (!bChosen) return;
         if (ZvMessageBox(nullptr, "Really delete symbols?", "Zavora", ZvMB_YESNO, ZvMB_ICONQUESTION) != ZvIDYES)
             return;
         // By index, and read again after each deletion: the kit's notice of a

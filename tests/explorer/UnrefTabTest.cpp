@@ -189,6 +189,36 @@ TEST_F(UnrefTab, AStoredFilterListsWhatTheCommandLineListsWithIt)
     EXPECT_FALSE(rows.empty());
 }
 
+// Ctrl+Alt+Shift+F11: the first press brings up the list, the next deletes
+// what is chosen in it, after the same question as the button.
+TEST_F(UnrefTab, TheDeleteKeyBringsUpTheListThenDeletesTheChosenSymbols)
+{
+    Parse();
+    zv::host::HostState::Get().Select(m_hOutline, CGApplication(m_hOutline).GetItem());
+    Engine().ShowRefRequest(0);
+    m_frame->tabView()->setCurrentIndex(0);
+    AnswerBoxesKeeping(ZvIDYES);
+    Engine().DeleteUnrefs();
+    EXPECT_TRUE(m_frame->tabView()->isUnrefTabVisible());
+    EXPECT_TRUE(m_requests.empty()) << "nothing was chosen yet";
+    ASSERT_GT(View()->itemCount(), 0);
+    Engine().DeleteUnrefs();
+    EXPECT_TRUE(m_requests.empty()) << "still nothing chosen: no question";
+
+    QTreeWidgetItem* chosen = Row("gsSpareText");
+    ASSERT_NE(chosen, nullptr);
+    const HITEM hChosen = zvrow::ItemOf(chosen);
+    chosen->setSelected(true);
+    Engine().DeleteUnrefs();
+    ASSERT_EQ(m_requests.size(), 1u);
+    EXPECT_EQ(m_requests[0].text, "Really delete symbols?");
+    EXPECT_FALSE(CGItem(m_hOutline, hChosen).IsValid());
+    EXPECT_EQ(zvrow::ItemOf(chosen), 0u);
+    // The same rows again: nothing left to ask about.
+    Engine().DeleteUnrefs();
+    EXPECT_EQ(m_requests.size(), 1u);
+}
+
 TEST_F(UnrefTab, NoKeepsAndYesDeletesTheSelectedItemsLeavingTheirRowsInert)
 {
     CZavoraNotificationInterface engineEar;
