@@ -135,6 +135,31 @@ CZvTabView::CZvTabView(QWidget* parent) : QTabWidget(parent)
     setIconSize(QSize(16, 16));
 }
 
+QString CZvTabView::fullLabel(int index) const { return tabToolTip(index); }
+
+void CZvTabView::tabInserted(int index)
+{
+    QTabWidget::tabInserted(index);
+    if (tabToolTip(index).isEmpty()) setTabToolTip(index, tabText(index));
+    fitLabels();
+}
+
+void CZvTabView::resizeEvent(QResizeEvent* event)
+{
+    QTabWidget::resizeEvent(event);
+    fitLabels();
+}
+
+void CZvTabView::fitLabels()
+{
+    for (int i = 0; i < count(); ++i)
+        if (tabText(i) != fullLabel(i)) setTabText(i, fullLabel(i));
+    // The bar's own wish: every tab at its full size.
+    if (tabBar()->sizeHint().width() <= width()) return;
+    for (int i = 0; i < count(); ++i)
+        if (i != currentIndex()) setTabText(i, QString());
+}
+
 CZvTabView::~CZvTabView()
 {
     // The pages are widgets of this view; the tabs and the pref pane are not.
@@ -225,6 +250,7 @@ void CZvTabView::showUnreferenced()
 
 void CZvTabView::onCurrentChanged(int index)
 {
+    fitLabels();
     // The unreferenced tab fills whenever it is shown: its list goes stale
     // with every edit of the outline, and deletions are made from it.
     if (m_unrefTab && tab(index) == m_unrefTab) {

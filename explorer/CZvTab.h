@@ -70,8 +70,17 @@ public:
     bool isPrefTabVisible() const;
     bool isUnrefTabVisible() const;
     int updateCount() const { return m_updates; }
+    // The label a tab was added with, whether or not it is shown now.
+    QString fullLabel(int index) const;
+
+protected:
+    void tabInserted(int index) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // In a narrow bar, tabs other than the current one show their icon
+    // only (the name in the tool tip), rather than every label cut short.
+    void fitLabels();
     void onCurrentChanged(int index);
     // The unreferenced tab is being shown: the engine may parse first, then the tab fills.
     void showUnreferenced();

@@ -88,6 +88,26 @@ TEST_F(ExplorerTest, SetSymbolChecksItsArgumentsAndLeavesThePreferencesTab)
     EXPECT_NE(VisiblePane<CZvFunctionPane>(), nullptr);
 }
 
+// A bar too narrow for every label shows the current tab's name and the
+// others' icons, never three names cut short.
+TEST_F(ExplorerTest, ANarrowBarNamesTheCurrentTabAndShowsTheOthersByIcon)
+{
+    CZvTabView* tabs = m_frame->tabView();
+    const QStringList labels{"References", "Unreferenced", "Preferences"};
+    tabs->resize(900, 400);
+    for (int i = 0; i < tabs->count(); ++i) EXPECT_EQ(tabs->tabText(i), labels[i]);
+    tabs->resize(200, 400);
+    tabs->setCurrentIndex(2);
+    for (int i = 0; i < tabs->count(); ++i) {
+        EXPECT_EQ(tabs->tabText(i), i == 2 ? labels[i] : QString()) << i;
+        EXPECT_EQ(tabs->fullLabel(i), labels[i]);
+        EXPECT_EQ(tabs->tabToolTip(i), labels[i]);
+        EXPECT_FALSE(tabs->tabIcon(i).isNull());
+    }
+    tabs->resize(900, 400);
+    for (int i = 0; i < tabs->count(); ++i) EXPECT_EQ(tabs->tabText(i), labels[i]);
+}
+
 TEST_F(ExplorerTest, SwitchingTabsKeepsTreesAsTheyWereAndClearEmptiesEveryTab)
 {
     Parse();
