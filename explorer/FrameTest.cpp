@@ -343,6 +343,9 @@ int CZvMainFrame::iconIndexFromType(const CGItem& item)
     if (IsStatement(type)) return iconIndexFromType(ItemType::StatementIcon);
     CGItem parent;
     const int code = item.GetParentItem(parent) ? parent.GetItemType() : 0;
+    // An enumeration's items sit under the enumeration, which the table
+    // does not list: they take the picture of their own kind.
+    if (code == ItemType::Enumeration) return iconIndexFromType(ItemType::EnumerationItem);
     return iconIndexFromType(code);
 }
 

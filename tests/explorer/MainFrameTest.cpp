@@ -67,6 +67,15 @@ TEST_F(ExplorerTest, IconsExistForEveryNumberAndFollowTheTypeTable)
     EXPECT_EQ(CZvMainFrame::iconIndexFromType(280), 7);
     EXPECT_EQ(CZvMainFrame::iconIndexFromType(1000), 1);
     EXPECT_EQ(CZvMainFrame::iconIndexFromType(70), 30);
+    // An item takes the picture of its parent's type; an enumeration's
+    // items, whose parent the table does not list, take their own kind's.
+    Parse();
+    CSalSymbol* item = Symbol("MOVE_Scrap");
+    ASSERT_NE(item, nullptr);
+    ASSERT_EQ(item->GetItem().GetItemType(), ItemType::EnumerationItem);
+    EXPECT_EQ(CZvMainFrame::iconIndexFromType(item->GetItem()),
+              CZvMainFrame::iconIndexFromType(ItemType::EnumerationItem));
+    EXPECT_NE(CZvMainFrame::iconIndexFromType(item->GetItem()), 1);
 }
 
 TEST_F(ExplorerTest, SetSymbolChecksItsArgumentsAndLeavesThePreferencesTab)
