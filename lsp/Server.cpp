@@ -1,6 +1,7 @@
 #include "lsp/Server.h"
 
 #include <algorithm>
+#include <tuple>
 #include <cctype>
 #include <filesystem>
 #include <fstream>
@@ -780,10 +781,18 @@ std::string Server::References(const json& params)
         const std::vector<CReference*> late = LateBoundCallsOf(function);
         references.insert(references.end(), late.begin(), late.end());
     }
-    out.reserve(references.size() * 128);
+    // In file order: a re-parse of one body appends its references to the
+    // store's lists, and the answer must not depend on how it was reached.
+    std::vector<FileRange> ranges;
+    ranges.reserve(references.size());
     for (CReference* reference : references)
-        add(program->RangeOf(program->IndexOf(reference->GetSource()->GetItem()), reference->GetPosition(),
-                             reference->GetLength()));
+        ranges.push_back(program->RangeOf(program->IndexOf(reference->GetSource()->GetItem()),
+                                          reference->GetPosition(), reference->GetLength()));
+    std::sort(ranges.begin(), ranges.end(), [](const FileRange& a, const FileRange& b) {
+        return std::tie(a.path, a.startLine, a.startColumn) < std::tie(b.path, b.startLine, b.startColumn);
+    });
+    out.reserve(references.size() * 128);
+    for (const FileRange& range : ranges) add(range);
     return out + "]";
 }
 

@@ -147,7 +147,8 @@ protected:
         text = edited;
     }
 
-    // Where gnArticleId is used, in order.
+    // Where gnArticleId is used, in the order of the answer: file order,
+    // however the program was parsed.
     std::vector<std::string> References()
     {
         const auto [line, column] = Find(text, "Number: gnArticleId");
@@ -155,7 +156,6 @@ protected:
         params["context"] = {{"includeDeclaration", true}};
         std::vector<std::string> ranges;
         for (const json& r : client.Result("textDocument/references", params)) ranges.push_back(r["range"].dump());
-        std::sort(ranges.begin(), ranges.end());
         EXPECT_GT(ranges.size(), 2u);
         return ranges;
     }
@@ -192,6 +192,28 @@ protected:
         EXPECT_GT(incremental, 30);  // most edits stayed inside their body
     }
 };
+
+// LoadArticle's use of gnArticleId stands between two others: parsed again
+// alone, its body's references must still come in their place.
+TEST_F(LspReparse, ReferencesKeepFileOrderWhenOneBodyIsParsedAgain)
+{
+    const std::vector<std::string> before = References();
+    const auto [line, column] = Find(text, "Set gnArticleId = pnId");
+    const HOUTLINE outline = client.GetServer().Current()->Outline();
+    Send(Edit(text, line, 2, ""), 2, true, false);  // the statement twice
+    ASSERT_EQ(client.GetServer().Current()->Outline(), outline) << "parsed inside the body";
+    const std::vector<std::string> after = References();
+    ASSERT_EQ(after.size(), before.size() + 1);
+    // The declaration leads; the uses follow in file order.
+    std::vector<std::pair<int, int>> starts;
+    for (const std::string& range : std::vector<std::string>(after.begin() + 1, after.end())) {
+        const json start = json::parse(range)["start"];
+        starts.emplace_back(start["line"].get<int>(), start["character"].get<int>());
+    }
+    EXPECT_TRUE(std::is_sorted(starts.begin(), starts.end())) << ::testing::PrintToString(after);
+    EXPECT_LT(starts.front().first, line);
+    EXPECT_GT(starts.back().first, line + 1) << "the body is not the last user";
+}
 
 TEST_F(LspReparse, RandomEditsInsideBodiesGiveWhatAFullParseGives)
 {
