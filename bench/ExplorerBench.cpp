@@ -2,29 +2,17 @@
 // (40 functions of 50 statements) fills its views. Target: under 100 ms.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-#include <QMainWindow>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
 
-#include "contracts/MessageBox.h"
+#include "bench/ExplorerWindow.h"
 #include "contracts/SalLanguage.h"
 #include "engine/XrefList.h"
-#include "engine/Zavora.h"
-#include "explorer/FrameTest.h"
-#include "platform/outline/HostState.h"
 
 namespace {
 
 constexpr int kFunctions = 40;
 constexpr int kStatements = 50;
-
-std::string ContextFile()
-{
-    return (std::filesystem::read_symlink("/proc/self/exe").parent_path() / "SalContext41.apl").string();
-}
 
 std::string ProgramFile()
 {
@@ -44,39 +32,17 @@ std::string ProgramFile()
 
 void BM_ShowReferencesOf2000(benchmark::State& state)
 {
-    static int argc = 1;
-    static char name[] = "zavora-bench";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication* app = QApplication::instance() ? nullptr : new QApplication(argc, argv);
-    (void)app;
-    QTemporaryDir settings;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
-
-    const HOUTLINE hOutline = zv::host::OpenOutline(ProgramFile());
+    zavora::bench::ExplorerWindow window(ProgramFile());
     CZavoraApp& engine = CZavoraApp::Instance();
-    engine.InitHeadless(ContextFile());
-    engine.SetOutline(hOutline);
-    QMainWindow host;
-    host.resize(900, 700);
-    host.show();
-    auto* frame = new CZvMainFrame(&host);
-    host.setCentralWidget(frame);
-    ZvSetMessageBoxHandler([](const ZvMessageBoxRequest&) { return ZvIDOK; });
-    engine.Parse(0);
     CSalSymbol* total = CApplication::Instance(0, 0)->GetSymbolFromPath("nTotal");
     const HITEM hTotal = total ? total->GetItem().GetItem() : 0;
     std::size_t rows = 0;
     for (auto _ : state) {
-        frame->setSymbol(hTotal, hOutline);
+        window.frame->setSymbol(hTotal, window.outline);
         QApplication::processEvents();  // and drawn
         rows = engine.GetReferences(hTotal) ? engine.GetReferences(hTotal)->GetReferences().size() : 0;
     }
     state.counters["references"] = static_cast<double>(rows);
-    delete frame;
-    engine.Clear();
-    ZvSetMessageBoxHandler(nullptr);
-    zv::host::CloseOutline(hOutline);
 }
 BENCHMARK(BM_ShowReferencesOf2000)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 

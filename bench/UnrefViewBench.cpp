@@ -3,28 +3,16 @@
 // 150 ms.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-#include <QMainWindow>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
 
+#include "bench/ExplorerWindow.h"
 #include "bench/SalGenerator.h"
-#include "contracts/MessageBox.h"
-#include "engine/Zavora.h"
 #include "explorer/CZvTab.h"
-#include "explorer/FrameTest.h"
 #include "explorer/ZvUnrefPane.h"
 #include "explorer/ZvUnrefView.h"
-#include "platform/outline/HostState.h"
 
 namespace {
-
-std::string Context()
-{
-    return (std::filesystem::read_symlink("/proc/self/exe").parent_path() / "SalContext41.apl").string();
-}
 
 std::string Program()
 {
@@ -36,28 +24,9 @@ std::string Program()
 
 void BM_UnreferencedListOfA4MBProgram(benchmark::State& state)
 {
-    static int argc = 1;
-    static char name[] = "zavora-bench";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication* app = QApplication::instance() ? nullptr : new QApplication(argc, argv);
-    (void)app;
-    QTemporaryDir settings;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
-
-    const HOUTLINE hOutline = zv::host::OpenOutline(Program());
-    CZavoraApp& engine = CZavoraApp::Instance();
-    engine.InitHeadless(Context());
-    engine.SetOutline(hOutline);
-    QMainWindow host;
-    host.resize(900, 700);
-    host.show();
-    auto* frame = new CZvMainFrame(&host);
-    host.setCentralWidget(frame);
-    ZvSetMessageBoxHandler([](const ZvMessageBoxRequest&) { return ZvIDOK; });
-    engine.Parse(0);
-    frame->setSymbol(CGApplication(hOutline).GetItem(), hOutline);
-    CZvTabView* tabs = frame->tabView();
+    zavora::bench::ExplorerWindow window(Program());
+    window.frame->setSymbol(CGApplication(window.outline).GetItem(), window.outline);
+    CZvTabView* tabs = window.frame->tabView();
     tabs->setCurrentWidget(tabs->unrefTab()->page());
     CZvUnrefView* view = tabs->unrefTab()->pane()->listView();
     for (auto _ : state) {
@@ -65,10 +34,6 @@ void BM_UnreferencedListOfA4MBProgram(benchmark::State& state)
         QApplication::processEvents();  // and drawn
     }
     state.counters["rows"] = view->itemCount();
-    delete frame;
-    engine.Clear();
-    ZvSetMessageBoxHandler(nullptr);
-    zv::host::CloseOutline(hOutline);
 }
 BENCHMARK(BM_UnreferencedListOfA4MBProgram)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
