@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 
 #include "contracts/Check.h"
+#include "explorer/ZvImages.h"
 
 CZvCaption::CZvCaption(QWidget* parent) : QLabel(parent)
 {
@@ -29,6 +30,20 @@ void CZvCaption::setCount(int n)
 {
     if (n < 0) return;
     setText(m_title + " ( " + QString::number(n) + " )");
+}
+
+void CZvCaption::setPicture(int number)
+{
+    // Inside the caption's border, without the caption's own frame.
+    const int side = std::min(16, captionHeight() - 2);
+    if (!m_picture) {
+        m_picture = new QLabel(this);
+        m_picture->setStyleSheet("QLabel { background: transparent; border: none; padding: 0px; }");
+        m_picture->setFixedSize(side, side);
+        m_picture->move(2, (captionHeight() - side) / 2);
+        setContentsMargins(side + 2, 0, 0, 0);
+    }
+    m_picture->setPixmap(ZvBitmap(number).scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
 int CZvCaption::captionHeight()

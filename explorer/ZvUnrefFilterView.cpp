@@ -86,15 +86,7 @@ CZvUnrefFilterView::CZvUnrefFilterView(QWidget* parent) : CZvUnrefViewBase(paren
     layout->addLayout(row);
     layout->addWidget(m_tree, 1);
     initView(tr("Filter"), body);
-    // The caption's picture sits at its left, before the title.
-    // Inside the caption's border, without the caption's own frame.
-    const int side = std::min(16, CZvCaption::captionHeight() - 2);
-    auto* picture = new QLabel(caption());
-    picture->setStyleSheet("QLabel { background: transparent; border: none; padding: 0px; }");
-    picture->setPixmap(ZvBitmap(7055).scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    picture->setFixedSize(side, side);
-    picture->move(2, (CZvCaption::captionHeight() - side) / 2);
-    caption()->setContentsMargins(side + 2, 0, 0, 0);
+    caption()->setPicture(7055);
 
     // A fresh installation has no filter, and the editor needs one to show.
     ZvEnsureFirstFilter();

@@ -56,6 +56,7 @@ CZvUnrefView::CZvUnrefView(QWidget* parent) : CZvUnrefViewBase(parent)
     ZV_TRY
         auto* content = new QWidget(this);
         initView("Unreferenced Symbols", content);
+        caption()->setPicture(7008);
         auto* layout = new QVBoxLayout(content);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->setSpacing(6);

@@ -163,6 +163,9 @@ TEST_F(UnrefTab, TheWholeProgramListsWhatTheCommandLineLists)
     EXPECT_TRUE(View()->isOpen());
     EXPECT_EQ(View()->caption()->text(),
               QString("Unreferenced Symbols ( %1 )").arg(static_cast<int>(cli.size())));
+    // Both halves of the tab show their picture before the title.
+    EXPECT_TRUE(View()->caption()->hasPicture());
+    EXPECT_TRUE(Pane()->filterView()->caption()->hasPicture());
     for (int c = 0; c + 1 < List()->columnCount(); ++c) {
         const int width = List()->columnWidth(c);
         List()->resizeColumnToContents(c);
