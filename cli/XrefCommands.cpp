@@ -46,16 +46,9 @@ int Refs(CliSession& session, const CliOptions& options)
     if (options.positional.size() != 1) return Usage("refs", "usage: refs FILE SYMBOL");
     CSalSymbol* symbol = session.Resolve(options.positional[0]);
     if (!symbol) return 2;
-    CZavoraApp& app = CZavoraApp::Instance();
-    CXrefList* list = symbol->IsBuiltIn() ? app.GetSalReferences(symbol->GetItem().GetItem())
-                                          : app.GetReferences(symbol->GetItem().GetItem());
-    std::vector<CReference*> refs = list ? list->GetReferences() : std::vector<CReference*>{};
     // An override also runs where a "..F()" call reaches a function it overrides.
-    std::size_t own = refs.size();
-    if (auto* function = dynamic_cast<CFunction*>(symbol); function && !symbol->IsBuiltIn()) {
-        const std::vector<CReference*> late = LateBoundCallsOf(function);
-        refs.insert(refs.end(), late.begin(), late.end());
-    }
+    std::size_t own = 0;
+    const std::vector<CReference*> refs = ReferencesOf(symbol->GetItem().GetItem(), symbol->IsBuiltIn(), &own);
     const std::string path = symbol->IsBuiltIn() ? symbol->GetName() : CliSession::PathOf(symbol->GetItem());
     JsonDocument answer;
     if (options.json) {
@@ -97,40 +90,15 @@ int Refs(CliSession& session, const CliOptions& options)
     return 0;
 }
 
-std::vector<CGItem> CallersOf(const CGItem& function)
-{
-    std::vector<CGItem> callers;
-    CCallChainInfo* info = CZavoraApp::Instance().GetCallInfo();
-    if (!info) return callers;
-    std::vector<std::pair<HITEM, CCallInfoList*>> all(info->GetAll().begin(), info->GetAll().end());
-    std::sort(all.begin(), all.end());  // outline order of creation, stable output
-    for (const auto& [key, list] : all) {
-        if (!list) continue;
-        for (CReference* call : list->GetCalls()) {
-            if (call->GetSource()->GetItem() == function.GetItem()) {
-                callers.push_back(CGItem(function.GetOutline(), key));
-                break;
-            }
-        }
-    }
-    return callers;
-}
-
 int Callers(CliSession& session, const CliOptions& options)
 {
     if (options.positional.size() != 1) return Usage("callers", "usage: callers FILE SYMBOL");
     CSalSymbol* symbol = session.Resolve(options.positional[0]);
     if (!symbol) return 2;
-    std::vector<CGItem> callers = CallersOf(symbol->GetItem());
-    const std::size_t direct = callers.size();
-    if (auto* function = dynamic_cast<CFunction*>(symbol); function && !symbol->IsBuiltIn()) {
-        for (CReference* call : LateBoundCallsOf(function)) {
-            const CGItem caller = CallerOf(*call->GetSource());
-            const bool known = std::any_of(callers.begin(), callers.end(),
-                                           [&](const CGItem& c) { return c.GetItem() == caller.GetItem(); });
-            if (caller.GetItem() && !known) callers.push_back(caller);
-        }
-    }
+    std::size_t direct = 0;
+    std::vector<CGItem> callers;
+    for (HITEM h : CallersOf(symbol->GetItem().GetItem(), symbol->IsBuiltIn(), &direct))
+        callers.emplace_back(CZavoraApp::Instance().GetOutline(), h);  // callers are the program's, built-in or not
     if (options.json) {
         JsonDocument list = JsonDocument::array();
         for (std::size_t i = 0; i < callers.size(); ++i)

@@ -5,6 +5,9 @@
 #include <string>
 
 #include "contracts/Check.h"
+#include "engine/CallChainInfo.h"
+#include "engine/CallInfoList.h"
+#include "engine/XrefList.h"
 #include "engine/Zavora.h"
 
 namespace {
@@ -75,6 +78,52 @@ std::vector<CReference*> LateBoundCallsOf(CFunction* f)
             if (ref->IsLateBoundCall()) out.push_back(ref);
     }
     return out;
+}
+
+namespace {
+CFunction* ProgramFunction(HITEM hSymbol, bool bBuiltIn)
+{
+    CApplication* table = bBuiltIn ? nullptr : CApplication::Instance(0, 0);
+    auto* function = table ? dynamic_cast<CFunction*>(table->GetSymbolOfItem(hSymbol)) : nullptr;
+    return function && !function->IsBuiltIn() ? function : nullptr;
+}
+} // namespace
+
+std::vector<CReference*> ReferencesOf(HITEM hSymbol, bool bBuiltIn, std::size_t* own)
+{
+    CZavoraApp& app = CZavoraApp::Instance();
+    CXrefList* list = bBuiltIn ? app.GetSalReferences(hSymbol) : app.GetReferences(hSymbol);
+    std::vector<CReference*> uses = list ? list->GetReferences() : std::vector<CReference*>{};
+    if (own) *own = uses.size();
+    if (CFunction* function = ProgramFunction(hSymbol, bBuiltIn)) {
+        const std::vector<CReference*> late = LateBoundCallsOf(function);
+        uses.insert(uses.end(), late.begin(), late.end());
+    }
+    return uses;
+}
+
+std::vector<HITEM> CallersOf(HITEM hSymbol, bool bBuiltIn, std::size_t* direct)
+{
+    std::vector<HITEM> callers;
+    if (CCallChainInfo* info = CZavoraApp::Instance().GetCallInfo()) {
+        for (const auto& [key, list] : info->GetAll()) {
+            if (!list) continue;
+            for (CReference* call : list->GetCalls())
+                if (call->GetSource()->GetItem() == hSymbol) {
+                    callers.push_back(key);
+                    break;
+                }
+        }
+    }
+    std::sort(callers.begin(), callers.end());  // the order the items were made in: stable output
+    if (direct) *direct = callers.size();
+    if (CFunction* function = ProgramFunction(hSymbol, bBuiltIn)) {
+        for (CReference* call : LateBoundCallsOf(function)) {
+            const HITEM caller = CallerOf(*call->GetSource()).GetItem();
+            if (caller && std::find(callers.begin(), callers.end(), caller) == callers.end()) callers.push_back(caller);
+        }
+    }
+    return callers;
 }
 
 CGItem CallerOf(const CGItem& item)

@@ -30,3 +30,14 @@ std::vector<CReference*> LateBoundCallsOf(CFunction* f);
 // The function or handler whose code holds an item (for a call site), or an
 // empty item.
 CGItem CallerOf(const CGItem& item);
+
+// Every use of a symbol as the command line, the explorer and the language
+// server list it: its references (the SAL context's for a built-in), then,
+// for a function of the program, the late-bound calls that can run it. `own`
+// (may be null) receives how many are its own references.
+std::vector<CReference*> ReferencesOf(HITEM hSymbol, bool bBuiltIn, std::size_t* own = nullptr);
+
+// The functions and handlers whose code calls the symbol, in item order;
+// then, for a function of the program, those whose late-bound call can run
+// it. Each once; `direct` (may be null) receives how many call it directly.
+std::vector<HITEM> CallersOf(HITEM hSymbol, bool bBuiltIn, std::size_t* direct = nullptr);

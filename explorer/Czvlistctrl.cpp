@@ -339,26 +339,20 @@ bool CZvVarRefView::doUpdate()
     m_list->clear();
     refList()->setSelectedItem(nullptr);
     if (!getCurrentItem()) return true;
-    CXrefList* list = currentReferences(true);
-    const std::vector<CReference*> own = list ? list->GetReferences() : std::vector<CReference*>{};
-    for (CReference* reference : own) {
-        const CGItem& source = *reference->GetSource();
+    // As the command line: an override also runs where a "..F()" call of a
+    // function it overrides stands; those come after its own references.
+    CZavoraApp& app = CZavoraApp::Instance();
+    const bool bSal = getCurrentOutline() != CurrentOutline() && getCurrentOutline() == app.GetContextOutline();
+    std::size_t own = 0;
+    const std::vector<CReference*> uses = ReferencesOf(getCurrentItem(), bSal, &own);
+    for (std::size_t i = 0; i < uses.size(); ++i) {
+        const CGItem& source = *uses[i]->GetSource();
         if (ParentType(source) == kMessageActions) continue;
-        const int position = reference->GetPosition();
+        const int position = uses[i]->GetPosition();
         const CGString text = position > 0 ? source.GetText() : CGString();
         const bool bBind = position > 0 && static_cast<std::size_t>(position) <= text.size() && text[position - 1] == ':';
-        refList()->addReference(*reference, bBind ? CZvMainFrame::iconIndexFromType(997)
-                                                  : CZvMainFrame::iconIndexFromType(source));
-    }
-    // As the command line: an override also runs where a "..F()" call of a
-    // function it overrides stands.
-    CApplication* table = CApplication::Instance(0, 0);
-    if (table && getCurrentOutline() == CZavoraApp::Instance().GetOutline()) {
-        if (auto* function = dynamic_cast<CFunction*>(table->GetSymbolOfItem(getCurrentItem()))) {
-            for (CReference* call : LateBoundCallsOf(function))
-                if (ParentType(*call->GetSource()) != kMessageActions)
-                    refList()->addReference(*call, CZvMainFrame::iconIndexFromType(*call->GetSource()), true);
-        }
+        refList()->addReference(*uses[i], bBind ? CZvMainFrame::iconIndexFromType(997)
+                                                : CZvMainFrame::iconIndexFromType(source), i >= own);
     }
     const std::string name = GetName(CGItem(getCurrentOutline(), getCurrentItem()));
     if (std::vector<CReference*>* binds = CZavoraApp::Instance().GetUresolvedBinds(name)) {

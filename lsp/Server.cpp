@@ -114,24 +114,6 @@ bool Assigned(CReference* reference)
     return reference->GetModifier();
 }
 
-// The functions and handlers whose code calls function, in the order of their items.
-std::vector<HITEM> CallersOf(HITEM function)
-{
-    std::vector<HITEM> callers;
-    CCallChainInfo* info = CZavoraApp::Instance().GetCallInfo();
-    if (!info) return callers;
-    for (const auto& [key, list] : info->GetAll()) {
-        if (!list) continue;
-        for (CReference* call : list->GetCalls())
-            if (call->GetSource()->GetItem() == function) {
-                callers.push_back(key);
-                break;
-            }
-    }
-    std::sort(callers.begin(), callers.end());
-    return callers;
-}
-
 // The span of symbol's use under the cursor, if the cursor is on one.
 std::optional<FileRange> UseRange(Program& program, const Spot& spot, CSalSymbol* symbol)
 {
@@ -772,15 +754,8 @@ std::string Server::References(const json& params)
     const bool withDeclaration = params.contains("context") && params["context"].is_object() &&
                                  params["context"].value("includeDeclaration", false);
     if (withDeclaration) add(program->DeclarationRange(symbol));
-    CZavoraApp& app = CZavoraApp::Instance();
-    const HITEM h = symbol->GetItem().GetItem();
-    CXrefList* list = symbol->IsBuiltIn() ? app.GetSalReferences(h) : app.GetReferences(h);
-    std::vector<CReference*> references = list ? list->GetReferences() : std::vector<CReference*>{};
     // An override also runs where a "..F()" call reaches a function it overrides.
-    if (auto* function = dynamic_cast<CFunction*>(symbol); function && !symbol->IsBuiltIn()) {
-        const std::vector<CReference*> late = LateBoundCallsOf(function);
-        references.insert(references.end(), late.begin(), late.end());
-    }
+    const std::vector<CReference*> references = ReferencesOf(symbol->GetItem().GetItem(), symbol->IsBuiltIn());
     // In file order: a re-parse of one body appends its references to the
     // store's lists, and the answer must not depend on how it was reached.
     std::vector<FileRange> ranges;
@@ -989,21 +964,12 @@ json Server::IncomingCalls(const json& params)
         function = CZavoraApp::Instance().GetSalSymbol(params["item"]["data"].value("name", std::string()));
     }
     if (!function) return result;
-    CZavoraApp& app = CZavoraApp::Instance();
     const bool builtIn = program->IndexOf(function) < 0;
-    CXrefList* list = builtIn ? app.GetSalReferences(function) : app.GetReferences(function);
     outline::Outline& model = program->Model();
-    std::vector<CReference*> calls = list ? list->GetReferences() : std::vector<CReference*>{};
-    std::vector<HITEM> callers = CallersOf(function);
-    const std::size_t direct = callers.size();
-    // Callers through a "..F()" call of a function this one overrides, as `callers` lists them.
-    CApplication* table = CApplication::Instance(0, 0);
-    if (auto* f = !builtIn && table ? dynamic_cast<CFunction*>(table->GetSymbolOfItem(function)) : nullptr)
-        for (CReference* call : LateBoundCallsOf(f)) {
-            calls.push_back(call);
-            const HITEM caller = CallerOf(*call->GetSource()).GetItem();
-            if (caller && std::find(callers.begin(), callers.end(), caller) == callers.end()) callers.push_back(caller);
-        }
+    // Callers through a "..F()" call of a function this one overrides too, as `callers` lists them.
+    const std::vector<CReference*> calls = ReferencesOf(function, builtIn);
+    std::size_t direct = 0;
+    const std::vector<HITEM> callers = CallersOf(function, builtIn, &direct);
     for (std::size_t k = 0; k < callers.size(); ++k) {
         const std::int32_t callerIndex = program->IndexOf(callers[k]);
         json ranges = json::array();
