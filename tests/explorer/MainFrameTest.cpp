@@ -225,10 +225,6 @@ TEST_F(ExplorerTest, TheFrameIsTheEnginesPortOnlyWhileItExists)
     MakeWindows();
 }
 
-} // namespace zvtest
-
-namespace zvtest {
-
 TEST_F(ExplorerTest, CollapsedBarIsAStripThatStillShowsTheToolbar)
 {
     CZvDockWindow* dock = m_frame->dockWindow();
