@@ -13,7 +13,6 @@
 #include "ExplorerFixture.h"
 #include "explorer/ZvCaption.h"
 #include "explorer/UnrefProgress.h"
-#include "explorer/ZvHelpWindow.h"
 #include "explorer/ZvUnrefFilterView.h"
 #include "explorer/ZvUnrefPane.h"
 #include "explorer/ZvUnrefView.h"
@@ -501,18 +500,6 @@ TEST_F(UnrefTab, TheTabDrawsAfterDeletionReparseCancelAndClear)
     m_frame->clear();
     EXPECT_EQ(View()->itemCount(), 0);
     EXPECT_TRUE(draws());
-}
-
-TEST_F(UnrefTab, TheHelpExplainsTheTabAndTheIndexLeadsThere)
-{
-    CZvHelpWindow help;
-    ASSERT_TRUE(help.showPage("index.html"));
-    EXPECT_NE(help.toHtml().indexOf("unreferenced.html"), -1);
-    ASSERT_TRUE(help.showPage("unreferenced.html"));
-    const QString text = help.toPlainText();
-    for (const char* topic : {"__REFERENCED", "ObjectDestructor", "Really delete symbols?", "Exclude all",
-                              "Add library to exclude", "Remove library", "Make default"})
-        EXPECT_NE(text.indexOf(topic), -1) << topic;
 }
 
 } // namespace zvtest
