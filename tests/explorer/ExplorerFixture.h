@@ -9,8 +9,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QKeyEvent>
 #include <QMainWindow>
+#include <QComboBox>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -31,6 +34,7 @@
 #include "explorer/czvtree.h"
 #include "platform/outline/HostState.h"
 #include "settings/ZavoraPrefs.h"
+#include "settings/ZvFilterCollection.h"
 
 namespace zvtest {
 
@@ -43,17 +47,59 @@ inline QApplication& App()
     return *app;
 }
 
-struct Box {
-    std::string text, caption;
-};
-
-class ExplorerTest : public ::testing::Test {
+// Real widgets offscreen with a settings store of their own in a temporary
+// folder, no shared filter collection, and every message box recorded and
+// answered by the test.
+class QtStoreTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         App();
         ASSERT_TRUE(m_settings.isValid());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
+        CZvFilterCollection::discardShared();
+    }
+    void TearDown() override
+    {
+        ZvSetMessageBoxHandler(nullptr);
+        CZvFilterCollection::discardShared();
+    }
+
+    void Answer(int answer)
+    {
+        ZvSetMessageBoxHandler([this, answer](const ZvMessageBoxRequest& r) {
+            m_boxes.push_back(r);
+            return answer;
+        });
+    }
+
+    // Picks a row of a filter combo as the user does.
+    static void Choose(QComboBox* combo, int index)
+    {
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+    }
+
+    // A stored filter with these types and libraries.
+    static CZvParentItemFilter* Store(const std::string& name, std::vector<std::uint16_t> types,
+                                      std::vector<std::string> libs = {})
+    {
+        CZvParentItemFilter filter(name);
+        for (std::uint16_t type : types) filter.add(type);
+        for (const std::string& lib : libs) filter.add(lib);
+        filter.save();
+        return CZvFilterCollection::shared()->get(name);
+    }
+
+    QTemporaryDir m_settings;
+    std::vector<ZvMessageBoxRequest> m_boxes;
+};
+
+class ExplorerTest : public QtStoreTest {
+protected:
+    void SetUp() override
+    {
+        QtStoreTest::SetUp();
         std::string error;
         m_hOutline = zv::host::OpenOutline(std::string(ZV_EXAMPLES_DIR) + "/stockroom.apt", &error);
         ASSERT_NE(m_hOutline, 0u) << error;
@@ -68,8 +114,8 @@ protected:
         DropWindows();
         Engine().Clear();
         if (m_hOutline) zv::host::CloseOutline(m_hOutline);
-        ZvSetMessageBoxHandler(nullptr);
         zv::host::HostState::Get().Reset();
+        QtStoreTest::TearDown();
     }
 
     // The host window with the frame in its dock bar; the test answers boxes.
@@ -83,7 +129,7 @@ protected:
         ASSERT_TRUE(m_frame->dockWindow() && m_frame->dockWindow()->hasBar()) << "libzelbar41.so beside the plug-in";
         m_frame->dockWindow()->SetClientWindow(m_frame);
         m_frame->dockWindow()->setExpanded(true);
-        AnswerBoxes(ZvIDYES);
+        Answer(ZvIDYES);
         QApplication::processEvents();
     }
 
@@ -96,20 +142,19 @@ protected:
         QApplication::processEvents();
     }
 
-    void AnswerBoxes(int answer)
-    {
-        ZvSetMessageBoxHandler([this, answer](const ZvMessageBoxRequest& r) {
-            m_boxes.push_back({r.text, r.caption});
-            return answer;
-        });
-    }
-
     static CZavoraApp& Engine() { return CZavoraApp::Instance(); }
 
     void Parse()
     {
         Engine().Parse(0);
         ASSERT_TRUE(Engine().IsParsed());
+    }
+
+    // A parse with Esc waiting in the queue: the stop question comes up at once.
+    void ParseWithEsc()
+    {
+        QCoreApplication::postEvent(m_frame->tabView(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+        Engine().Parse(0);
     }
 
     CSalSymbol* Symbol(const std::string& path) const
@@ -130,6 +175,24 @@ protected:
         QApplication::processEvents();
     }
 
+    // F11 on the Application item: the whole program.
+    void ShowApplication()
+    {
+        zv::host::HostState::Get().Select(m_hOutline, CGApplication(m_hOutline).GetItem());
+        Engine().ShowRefRequest(0);
+    }
+
+    // Another outline in place of the sample's.
+    void Reopen(const std::string& path)
+    {
+        Engine().Clear();
+        zv::host::CloseOutline(m_hOutline);
+        std::string error;
+        m_hOutline = zv::host::OpenOutline(path, &error);
+        ASSERT_NE(m_hOutline, 0u) << error;
+        Engine().SetOutline(m_hOutline);
+    }
+
     CZvRefTab* RefTab() const { return m_frame->tabView()->refTab(); }
     template <class Pane> Pane* VisiblePane() const { return dynamic_cast<Pane*>(RefTab()->visiblePane()); }
 
@@ -145,10 +208,13 @@ protected:
         return texts;
     }
 
-    // What the command line answers for the same program.
-    static QJsonObject Cli(const QStringList& arguments)
+    // What the command line answers for the same program, reading this test's settings store.
+    QJsonObject Cli(const QStringList& arguments) const
     {
         QProcess cli;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_CONFIG_HOME", m_settings.path());
+        cli.setProcessEnvironment(env);
         QStringList args = arguments;
         args.insert(1, QString(ZV_EXAMPLES_DIR) + "/stockroom.apt");
         args << "--json";
@@ -160,11 +226,9 @@ protected:
         return json.object();
     }
 
-    QTemporaryDir m_settings;
     HOUTLINE m_hOutline = 0;
     std::unique_ptr<QMainWindow> m_host;
     CZvMainFrame* m_frame = nullptr;
-    std::vector<Box> m_boxes;
 };
 
 } // namespace zvtest

@@ -36,12 +36,16 @@ TEST_F(ExplorerTest, EmptyViewsFoldToTheirCaptionAndTheButtonOpensThem)
     EXPECT_EQ(pane->sizes()[0], CZvCaption::captionHeight());
 }
 
-TEST_F(ExplorerTest, HeaderClicksSortNumbersAsNumbersAndTurnTheOrderRound)
+// The two lists of a variable: header clicks sort, and a row clicked in one
+// highlights the related rows of the other.
+TEST_F(ExplorerTest, VariableListsSortByHeaderAndHighlightEachOthersRows)
 {
     Parse();
     ShowRefs("ghSql");
-    auto* usage = ViewOf<CZvVarUsageView>(VisiblePane<CZvVarPane>(), 1);
-    ASSERT_NE(usage, nullptr);
+    auto* pane = VisiblePane<CZvVarPane>();
+    auto* refs = ViewOf<CZvVarRefView>(pane, 0);
+    auto* usage = ViewOf<CZvVarUsageView>(pane, 1);
+    ASSERT_TRUE(refs && usage);
     CZvListCtrl* list = usage->list();
     ASSERT_GE(list->topLevelItemCount(), 3);
     auto counts = [list] {
@@ -64,16 +68,8 @@ TEST_F(ExplorerTest, HeaderClicksSortNumbersAsNumbersAndTurnTheOrderRound)
     click(0);
     EXPECT_TRUE(list->ascending()) << "another column starts ascending";
     EXPECT_EQ(list->sortColumnIndex(), 0);
-}
 
-TEST_F(ExplorerTest, ClickingOneListHighlightsTheRelatedRowsOfTheOther)
-{
-    Parse();
-    ShowRefs("ghSql");
-    auto* pane = VisiblePane<CZvVarPane>();
-    auto* refs = ViewOf<CZvVarRefView>(pane, 0);
-    auto* usage = ViewOf<CZvVarUsageView>(pane, 1);
-    ASSERT_TRUE(refs && usage);
+    SCOPED_TRACE("a usage row highlights the references of its parent");
     QTreeWidgetItem* parentRow = usage->list()->topLevelItem(1);
     emit usage->list()->itemClicked(parentRow, 0);
     int related = 0;
@@ -110,7 +106,7 @@ TEST_F(ExplorerTest, DoubleClickSelectsTheReferenceInTheEditor)
     EXPECT_EQ(text.substr(static_cast<std::size_t>(sel.start), static_cast<std::size_t>(sel.end - sel.start)), "dfCode");
 }
 
-TEST_F(ExplorerTest, TreesLoadChildrenOnceOnFirstExpansionAndGoneItemsRefuse)
+TEST_F(ExplorerTest, TreesLoadChildrenOnceSelectInTheEditorAndGoneItemsRefuse)
 {
     Parse();
     ShowRefs("LogWrite");
@@ -132,8 +128,17 @@ TEST_F(ExplorerTest, TreesLoadChildrenOnceOnFirstExpansionAndGoneItemsRefuse)
     texts.clear();
     for (QTreeWidgetItemIterator it(tree); *it; ++it) EXPECT_TRUE(texts.insert((*it)->text(0).toStdString()).second);
 
-    // An entry whose item is deleted draws inert and will not expand.
+    // Selecting an entry selects in the editor, but focus alone does not.
     ShowRefs("BookMove");
+    QTreeWidget* bookMoveCallers = ViewOf<CZvCallerView>(VisiblePane<CZvFunctionPane>(), 1)->tree();
+    zv::host::HostState::Get().editorSelection = {};
+    bookMoveCallers->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(zv::host::HostState::Get().editorSelection.item, 0u);
+    bookMoveCallers->setCurrentItem(bookMoveCallers->topLevelItem(0));
+    EXPECT_EQ(zv::host::HostState::Get().editorSelection.item, zvrow::ItemOf(bookMoveCallers->topLevelItem(0)));
+
+    // An entry whose item is deleted draws inert and will not expand.
     auto* callees = ViewOf<CZvCalleeView>(VisiblePane<CZvFunctionPane>(), 0);
     QTreeWidgetItem* victim = nullptr;
     for (int i = 0; i < callees->tree()->topLevelItemCount() && !victim; ++i)
@@ -144,20 +149,6 @@ TEST_F(ExplorerTest, TreesLoadChildrenOnceOnFirstExpansionAndGoneItemsRefuse)
     EXPECT_FALSE(victim->isExpanded());
     EXPECT_EQ(victim->childCount(), 0);
     EXPECT_EQ(zvrow::ItemOf(victim), 0u);
-}
-
-TEST_F(ExplorerTest, SelectingATreeEntrySelectsInTheEditorButFocusAloneDoesNot)
-{
-    Parse();
-    ShowRefs("BookMove");
-    auto* callers = ViewOf<CZvCallerView>(VisiblePane<CZvFunctionPane>(), 1);
-    QTreeWidget* tree = callers->tree();
-    zv::host::HostState::Get().editorSelection = {};
-    tree->setFocus();
-    QApplication::processEvents();
-    EXPECT_EQ(zv::host::HostState::Get().editorSelection.item, 0u);
-    tree->setCurrentItem(tree->topLevelItem(0));
-    EXPECT_EQ(zv::host::HostState::Get().editorSelection.item, zvrow::ItemOf(tree->topLevelItem(0)));
 }
 
 TEST_F(ExplorerTest, RenameDialogKeepsARefusedNameAndRenamesThroughTheEngine)
@@ -244,8 +235,7 @@ TEST_F(ProgressTest, EscAnsweredYesCancelsTheParse)
 {
     // Esc arrives while the parse runs; the box is answered Yes.
     m_frame->outdated(true);
-    QCoreApplication::postEvent(m_frame->tabView(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
-    Engine().Parse(0);
+    ParseWithEsc();
     EXPECT_FALSE(Engine().IsParsed());
     ASSERT_EQ(m_boxes.size(), 1u);
     EXPECT_EQ(m_boxes[0].text, "Stop parsing?");
@@ -264,8 +254,7 @@ TEST_F(ProgressTest, TheEscThatClosesTheRealBoxIsNotTakenForAnother)
         });
         return ZvWidgetMessageBox(r);
     });
-    QCoreApplication::postEvent(m_frame->tabView(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
-    Engine().Parse(0);
+    ParseWithEsc();
     EXPECT_EQ(boxes, 1);
     EXPECT_TRUE(Engine().IsParsed()) << "Esc on the box answers No: the parse goes on";
 }

@@ -179,6 +179,14 @@ TEST_F(ExplorerTest, HelpOpensItsPagesAndSaysWhenOneIsMissing)
     EXPECT_TRUE(help->toPlainText().contains("40 seconds"));
     EXPECT_FALSE(help->showPage("nothing-here.html"));
     EXPECT_TRUE(help->toPlainText().contains("missing"));
+    // The index leads to the Unreferenced tab's page, which explains it.
+    ASSERT_TRUE(help->showPage("index.html"));
+    EXPECT_NE(help->toHtml().indexOf("unreferenced.html"), -1);
+    ASSERT_TRUE(help->showPage("unreferenced.html"));
+    const QString text = help->toPlainText();
+    for (const char* topic : {"__REFERENCED", "ObjectDestructor", "Really delete symbols?", "Exclude all",
+                              "Add library to exclude", "Remove library", "Make default"})
+        EXPECT_NE(text.indexOf(topic), -1) << topic;
     help->close();
 }
 
@@ -224,10 +232,6 @@ TEST_F(ExplorerTest, TheFrameIsTheEnginesPortOnlyWhileItExists)
     EXPECT_EQ(dynamic_cast<CZvMainFrame*>(&Engine().GetExplorer()), nullptr);
     MakeWindows();
 }
-
-} // namespace zvtest
-
-namespace zvtest {
 
 TEST_F(ExplorerTest, CollapsedBarIsAStripThatStillShowsTheToolbar)
 {

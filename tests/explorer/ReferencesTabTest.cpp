@@ -36,10 +36,14 @@ std::vector<int> RowLines(QTreeWidget* list)
     return lines;
 }
 
-QJsonArray Names(const QJsonArray& nodes, QStringList& out)
+// The names of the command line's nodes; of the first level only if asked.
+std::vector<std::string> CliNames(const QJsonArray& nodes, bool firstLevel = false)
 {
-    for (const QJsonValue& node : nodes) out << node.toObject()["name"].toString();
-    return nodes;
+    std::vector<std::string> names;
+    for (const QJsonValue& node : nodes)
+        if (!firstLevel || node.toObject()["depth"].toInt() == 1)
+            names.push_back(node.toObject()["name"].toString().toStdString());
+    return names;
 }
 
 } // namespace
@@ -53,21 +57,9 @@ TEST_F(ExplorerTest, ClassShowsHierarchyDeclarationsAndStatements)
     EXPECT_EQ(m_frame->statusPane(1)->text(), "Current symbol: cMoveDoc");
 
     // Base classes as the command line lists them, first level.
-    auto* bases = ViewOf<CBaseClassView>(pane, 0);
-    QStringList cliBases;
-    for (const QJsonValue& b : Cli({"bases", "cMoveDoc"})["bases"].toArray())
-        if (b.toObject()["depth"].toInt() == 1) cliBases << b.toObject()["name"].toString();
-    std::vector<std::string> expectBases;
-    for (const QString& b : cliBases) expectBases.push_back(b.toStdString());
-    EXPECT_EQ(TopTexts(bases->tree()), expectBases);
-
-    auto* subs = ViewOf<CZvSubClassView>(pane, 1);
-    QStringList cliSubs;
-    for (const QJsonValue& s : Cli({"subclasses", "cMoveDoc"})["subclasses"].toArray())
-        if (s.toObject()["depth"].toInt() == 1) cliSubs << s.toObject()["name"].toString();
-    std::vector<std::string> expectSubs;
-    for (const QString& s : cliSubs) expectSubs.push_back(s.toStdString());
-    EXPECT_EQ(TopTexts(subs->tree()), expectSubs);
+    EXPECT_EQ(TopTexts(ViewOf<CBaseClassView>(pane, 0)->tree()), CliNames(Cli({"bases", "cMoveDoc"})["bases"].toArray(), true));
+    const std::vector<std::string> expectSubs = CliNames(Cli({"subclasses", "cMoveDoc"})["subclasses"].toArray(), true);
+    EXPECT_EQ(TopTexts(ViewOf<CZvSubClassView>(pane, 1)->tree()), expectSubs);
     EXPECT_FALSE(expectSubs.empty());
 
     // Declarations and statements together are the references of the class, but for base-class lines.
@@ -98,19 +90,12 @@ TEST_F(ExplorerTest, FunctionShowsCalleesCallersAndReferences)
     auto* pane = VisiblePane<CZvFunctionPane>();
     ASSERT_NE(pane, nullptr);
 
-    QStringList cliCallees;
-    Names(Cli({"callees", "BookMove", "--depth", "1"})["callees"].toArray(), cliCallees);
-    auto* callees = ViewOf<CZvCalleeView>(pane, 0);
-    std::vector<std::string> expect;
-    for (const QString& c : cliCallees) expect.push_back(c.toStdString());
-    EXPECT_EQ(TopTexts(callees->tree()), expect);
+    EXPECT_EQ(TopTexts(ViewOf<CZvCalleeView>(pane, 0)->tree()),
+              CliNames(Cli({"callees", "BookMove", "--depth", "1"})["callees"].toArray()));
 
     // Callers: the same set as the command line's (order is the tree's own).
-    auto* callers = ViewOf<CZvCallerView>(pane, 1);
-    QStringList cliCallers;
-    Names(Cli({"callers", "BookMove"})["callers"].toArray(), cliCallers);
-    std::vector<std::string> callerTexts = TopTexts(callers->tree()), cliTexts;
-    for (const QString& c : cliCallers) cliTexts.push_back(c.toStdString());
+    std::vector<std::string> callerTexts = TopTexts(ViewOf<CZvCallerView>(pane, 1)->tree());
+    std::vector<std::string> cliTexts = CliNames(Cli({"callers", "BookMove"})["callers"].toArray());
     std::sort(callerTexts.begin(), callerTexts.end());
     std::sort(cliTexts.begin(), cliTexts.end());
     EXPECT_EQ(callerTexts, cliTexts);

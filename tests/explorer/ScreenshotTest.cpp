@@ -88,8 +88,7 @@ TEST_F(Screenshots, Preferences)
 
 TEST_F(Screenshots, Unreferenced)
 {
-    zv::host::HostState::Get().Select(m_hOutline, CGApplication(m_hOutline).GetItem());
-    Engine().ShowRefRequest(0);
+    ShowApplication();
     CZvTabView* tabs = m_frame->tabView();
     tabs->setCurrentWidget(tabs->unrefTab()->page());
     CZvUnrefPane* pane = tabs->unrefTab()->pane();

@@ -55,8 +55,7 @@ TEST_F(ExplorerTest, EveryTabDrawsAfterDeletionReparseCancelAndClear)
     EXPECT_EQ(refs->itemCount(), before - 2) << "the re-parse shows the symbol afresh";
     EXPECT_EQ(GrabEverything(m_frame), pages);
 
-    QCoreApplication::postEvent(m_frame->tabView(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
-    Engine().Parse(0);
+    ParseWithEsc();
     ASSERT_EQ(m_boxes.size(), 1u) << "the parse was asked to stop";
     EXPECT_EQ(GrabEverything(m_frame), pages);
     for (int i = 0; i < refs->list()->topLevelItemCount(); ++i)

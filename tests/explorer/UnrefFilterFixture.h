@@ -18,41 +18,13 @@
 
 namespace zvtest {
 
-class UnrefFilterTest : public ::testing::Test {
+class UnrefFilterTest : public QtStoreTest {
 protected:
     void SetUp() override
     {
-        App();
-        ASSERT_TRUE(m_store.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_store.path());
+        QtStoreTest::SetUp();
         ZvRegManager::SetReadOnly(false);
-        CZvFilterCollection::discardShared();
         Answer(ZvIDOK);
-    }
-    void TearDown() override
-    {
-        ZvSetMessageBoxHandler(nullptr);
-        CZvFilterCollection::discardShared();
-    }
-
-    // Every box is recorded and answered with `answer`.
-    void Answer(int answer)
-    {
-        ZvSetMessageBoxHandler([this, answer](const ZvMessageBoxRequest& r) {
-            m_boxes.push_back(r);
-            return answer;
-        });
-    }
-
-    // A stored filter with these types and libraries.
-    static CZvParentItemFilter* Store(const std::string& name, std::vector<std::uint16_t> types,
-                                      std::vector<std::string> libs = {})
-    {
-        CZvParentItemFilter filter(name);
-        for (std::uint16_t type : types) filter.add(type);
-        for (const std::string& lib : libs) filter.add(lib);
-        filter.save();
-        return CZvFilterCollection::shared()->get(name);
     }
 
     static std::vector<std::string> ComboNames(QComboBox* combo)
@@ -71,9 +43,6 @@ protected:
             if (combo->itemIcon(i).pixmap(16, 16).toImage() == mark) rows.push_back(i);
         return rows;
     }
-
-    QTemporaryDir m_store;
-    std::vector<ZvMessageBoxRequest> m_boxes;
 };
 
 } // namespace zvtest

@@ -14,13 +14,7 @@ protected:
     void SetUp() override
     {
         ExplorerTest::SetUp();
-        CZvFilterCollection::discardShared();
         Parse();
-    }
-    void TearDown() override
-    {
-        CZvFilterCollection::discardShared();
-        ExplorerTest::TearDown();
     }
     std::vector<HITEM> Find(const CZvParentItemFilter* pFilter) const
     {
@@ -58,12 +52,7 @@ TEST_F(UnrefFilterProgram, ListsWhatNoFilterLists)
     // enumerations, late binding.
     for (const char* fixture : {"engine/unreferenced.apt", "engine/classes.apt", "realprog/code.apt",
                                 "realprog/classes.apt", "orders.apt"}) {
-        Engine().Clear();
-        zv::host::CloseOutline(m_hOutline);
-        std::string error;
-        m_hOutline = zv::host::OpenOutline(std::string(ZV_FIXTURES_DIR) + "/" + fixture, &error);
-        ASSERT_NE(m_hOutline, 0u) << error;
-        Engine().SetOutline(m_hOutline);
+        Reopen(std::string(ZV_FIXTURES_DIR) + "/" + fixture);
         Parse();
         const std::vector<HITEM> all = Find(nullptr);
         EXPECT_FALSE(all.empty()) << fixture;

@@ -15,8 +15,7 @@ TEST_F(UnrefFilterShot, FilterEditor)
     Store("Dead functions", {134, 279, 278, 137, 281, 136}, {"stocklib.apl", "..\\shared\\tools.apl"});
     CZvUnrefFilterView view;
     view.resize(360, 540);
-    view.filterCombo()->setCurrentIndex(1);
-    emit view.filterCombo()->activated(1);
+    Choose(view.filterCombo(), 1);
     ASSERT_EQ(view.filter()->getName(), "Dead functions");
     CZvUnrefFilterTree* tree = view.tree();
     tree->librariesNode()->setExpanded(true);

@@ -206,19 +206,6 @@ TEST_F(UnrefFilterTree, ClickTogglesANodeWithItsChildrenAndEveryNodeOfItsTypes)
     EXPECT_FALSE(CZvParentItemFilter("Mine").has(137));
 }
 
-TEST_F(UnrefFilterTree, TheExpandArrowOnlyOpens)
-{
-    CZvParentItemFilter* pFilter = Store("Mine", {});
-    m_pTree->setFilter(pFilter);
-    QTreeWidgetItem* classes = Node({"Classes"});
-    const QRect rect = m_pTree->visualItemRect(classes);
-    QTest::mouseClick(m_pTree->viewport(), Qt::LeftButton, {}, QPoint(rect.left() - m_pTree->indentation() / 2, rect.center().y()));
-    EXPECT_TRUE(classes->isExpanded());
-    EXPECT_FALSE(pFilter->has(244));
-    EXPECT_FALSE(m_pTree->isBold(classes));
-    EXPECT_FALSE(m_pTree->isModified());
-}
-
 TEST_F(UnrefFilterTree, MenusAddEditSortAndRemoveLibraries)
 {
     CZvParentItemFilter* pFilter = Store("Mine", {134}, {"m.apl"});
@@ -282,10 +269,18 @@ TEST_F(UnrefFilterTree, MenusAddEditSortAndRemoveLibraries)
     EXPECT_EQ(Libraries(), std::vector<std::string>{"stocklib.apl"});
 }
 
-TEST_F(UnrefFilterTree, ExcludeAllIsCheckedWhileSet)
+TEST_F(UnrefFilterTree, TheExpandArrowOnlyOpensAndExcludeAllIsCheckedWhileSet)
 {
     CZvParentItemFilter* pFilter = Store("Mine", {134});
     m_pTree->setFilter(pFilter);
+    QTreeWidgetItem* classes = Node({"Classes"});
+    const QRect rect = m_pTree->visualItemRect(classes);
+    QTest::mouseClick(m_pTree->viewport(), Qt::LeftButton, {}, QPoint(rect.left() - m_pTree->indentation() / 2, rect.center().y()));
+    EXPECT_TRUE(classes->isExpanded());
+    EXPECT_FALSE(pFilter->has(244));
+    EXPECT_FALSE(m_pTree->isBold(classes));
+    EXPECT_FALSE(m_pTree->isModified());
+
     std::unique_ptr<QMenu> menu(m_pTree->buildMenu(m_pTree->librariesNode()));
     ASSERT_NE(menu, nullptr);
     ASSERT_EQ(menu->actions().size(), 2);

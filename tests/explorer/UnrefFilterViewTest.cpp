@@ -45,6 +45,24 @@ protected:
         return view;
     }
 
+    // The view dropped and made again on a fresh read of the store.
+    void Restart(std::unique_ptr<CZvUnrefFilterView>& view)
+    {
+        view.reset();
+        CZvFilterCollection::discardShared();
+        view = MakeView();
+    }
+
+    // Clicks the node of the tree's top level with this label.
+    static void ClickTopNode(CZvUnrefFilterTree* tree, const QString& label)
+    {
+        QTreeWidgetItem* node = nullptr;
+        for (QTreeWidgetItemIterator it(tree); *it; ++it)
+            if ((*it)->text(0) == label && (*it)->parent() == tree->topLevelItem(0)) node = *it;
+        ASSERT_NE(node, nullptr) << label.toStdString();
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(node).center());
+    }
+
     static std::vector<int> Types(const CZvParentItemFilter& filter)
     {
         std::vector<int> types;
@@ -215,8 +233,7 @@ TEST_F(UnrefFilterView, RemoveRefusesTheDefaultAndAsksForOthers)
     EXPECT_EQ(CZvFilterCollection::shared()->size(), 2u);
 
     // Another: asked with No as the default; No keeps it.
-    view->filterCombo()->setCurrentIndex(0);
-    emit view->filterCombo()->activated(0);
+    Choose(view->filterCombo(), 0);
     ASSERT_EQ(view->filter()->getName(), "Drop");
     Answer(ZvIDNO);
     QTest::mouseClick(view->button(CZvUnrefFilterView::RemoveButton), Qt::LeftButton);
@@ -251,8 +268,7 @@ TEST_F(UnrefFilterView, MakeDefaultMovesTheMarkAndKeepsTheFilterAndItsEdits)
     auto view = MakeView();
     QSignalSpy newDefault(view.get(), &CZvUnrefFilterView::newDefaultFilter);
     EXPECT_EQ(MarkedRows(view->filterCombo()), std::vector<int>{0});
-    view->filterCombo()->setCurrentIndex(1);
-    emit view->filterCombo()->activated(1);
+    Choose(view->filterCombo(), 1);
     CZvParentItemFilter* pTwo = view->filter();
     ASSERT_EQ(pTwo->getName(), "Two");
     // An unsaved edit: exclude-all from the Libraries menu.
@@ -273,9 +289,7 @@ TEST_F(UnrefFilterView, MakeDefaultMovesTheMarkAndKeepsTheFilterAndItsEdits)
     // Saved, exclude-all survives a restart along with the default.
     view->save();
     menu.reset();  // a child of the tree
-    view.reset();
-    CZvFilterCollection::discardShared();
-    view = MakeView();
+    Restart(view);
     EXPECT_EQ(view->filter()->getName(), "Two");
     EXPECT_TRUE(view->filter()->getExcludeAll());
     menu.reset(view->tree()->buildMenu(view->tree()->librariesNode()));
@@ -289,18 +303,12 @@ TEST_F(UnrefFilterView, UnsavedEditsOfAnotherFilterOutliveASave)
     auto view = MakeView();
     CZvParentItemFilter* pOne = view->filter();
     ASSERT_EQ(pOne->getName(), "One");
-    QTreeWidgetItem* resources = nullptr;
-    for (QTreeWidgetItemIterator it(view->tree()); *it; ++it)
-        if ((*it)->text(0) == "Resources") resources = *it;
-    ASSERT_NE(resources, nullptr);
-    QTest::mouseClick(view->tree()->viewport(), Qt::LeftButton, {}, view->tree()->visualItemRect(resources).center());
+    ClickTopNode(view->tree(), "Resources");
     ASSERT_TRUE(pOne->has(406));
 
-    view->filterCombo()->setCurrentIndex(1);
-    emit view->filterCombo()->activated(1);
+    Choose(view->filterCombo(), 1);
     view->save();  // reloads the collection from the store
-    view->filterCombo()->setCurrentIndex(0);
-    emit view->filterCombo()->activated(0);
+    Choose(view->filterCombo(), 0);
     EXPECT_EQ(view->filter(), pOne);
     EXPECT_TRUE(view->filter()->has(406));
     EXPECT_TRUE(view->tree()->isModified());
@@ -314,11 +322,7 @@ TEST_F(UnrefFilterView, EverythingSurvivesARestart)
     AnswerNames({"Work"});
     view->newFilter();
     CZvUnrefFilterTree* tree = view->tree();
-    QTreeWidgetItem* variables = nullptr;
-    for (QTreeWidgetItemIterator it(tree); *it; ++it)
-        if ((*it)->text(0) == "Variables" && (*it)->parent() == tree->topLevelItem(0)) variables = *it;
-    ASSERT_NE(variables, nullptr);
-    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(variables).center());
+    ClickTopNode(tree, "Variables");
     std::unique_ptr<QMenu> menu(tree->buildMenu(tree->librariesNode()));
     menu->actions()[0]->trigger();  // Exclude all
     menu->actions()[1]->trigger();  // Add library to exclude
@@ -329,15 +333,11 @@ TEST_F(UnrefFilterView, EverythingSurvivesARestart)
     view->makeDefaultFilter();
     AnswerNames({"Copy"});
     view->saveAs();
-    view->filterCombo()->setCurrentIndex(view->filterCombo()->findText("Old"));
-    emit view->filterCombo()->activated(view->filterCombo()->currentIndex());
+    Choose(view->filterCombo(), view->filterCombo()->findText("Old"));
     Answer(ZvIDYES);
     view->removeFilter();
     menu.reset();
-
-    view.reset();
-    CZvFilterCollection::discardShared();
-    view = MakeView();
+    Restart(view);
     EXPECT_EQ(ComboNames(view->filterCombo()), (std::vector<std::string>{"Copy", "Work"}));
     EXPECT_EQ(MarkedRows(view->filterCombo()), std::vector<int>{1});
     CZvParentItemFilter* pWork = view->filter();

@@ -13,7 +13,6 @@
 #include "ExplorerFixture.h"
 #include "explorer/ZvCaption.h"
 #include "explorer/UnrefProgress.h"
-#include "explorer/ZvHelpWindow.h"
 #include "explorer/ZvUnrefFilterView.h"
 #include "explorer/ZvUnrefPane.h"
 #include "explorer/ZvUnrefView.h"
@@ -51,16 +50,10 @@ std::string Key(const std::string& name, const std::string& file, int line)
 
 class UnrefTab : public ExplorerTest {
 protected:
-    void SetUp() override
-    {
-        ExplorerTest::SetUp();
-        CZvFilterCollection::discardShared();
-    }
     void TearDown() override
     {
         CUnrefProgress::setShownHook(nullptr);
         ExplorerTest::TearDown();
-        CZvFilterCollection::discardShared();
     }
 
     CZvUnrefTab* Tab() const { return m_frame->tabView()->unrefTab(); }
@@ -73,11 +66,10 @@ protected:
         m_frame->tabView()->setCurrentWidget(Tab()->page());
         QApplication::processEvents();
     }
-    // F11 on the Application item, then the tab: the whole program.
+    // The whole program, on the tab.
     void ShowWholeProgram()
     {
-        zv::host::HostState::Get().Select(m_hOutline, CGApplication(m_hOutline).GetItem());
-        Engine().ShowRefRequest(0);
+        ShowApplication();
         Open();
     }
     QTreeWidgetItem* Row(const std::string& name) const
@@ -101,20 +93,11 @@ protected:
         std::sort(keys.begin(), keys.end());
         return keys;
     }
-    // The same from zavora-xref unref, reading this test's settings store.
+    // The same from zavora-xref unref.
     std::vector<std::string> CliKeys(const QStringList& extra = {}) const
     {
-        QProcess cli;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_CONFIG_HOME", m_settings.path());
-        cli.setProcessEnvironment(env);
-        cli.start(QString(ZV_BIN_DIR) + "/zavora-xref",
-                  QStringList{"unref", QString(ZV_EXAMPLES_DIR) + "/stockroom.apt", "--json"} + extra);
-        EXPECT_TRUE(cli.waitForFinished(60000));
-        const QJsonDocument json = QJsonDocument::fromJson(cli.readAllStandardOutput());
-        EXPECT_TRUE(json.isObject()) << cli.readAllStandardError().toStdString();
         std::vector<std::string> keys;
-        for (const QJsonValue& symbol : json.object()["unreferenced"].toArray()) {
+        for (const QJsonValue& symbol : Cli(QStringList{"unref"} + extra)["unreferenced"].toArray()) {
             const QJsonObject o = symbol.toObject();
             keys.push_back(Key(o["name"].toString().toStdString(), o["file"].toString().toStdString(),
                                o["line"].toInt()));
@@ -128,29 +111,12 @@ protected:
         QComboBox* combo = View()->filterCombo();
         const int index = combo->findText(name);
         ASSERT_GE(index, 0) << name.toStdString();
-        combo->setCurrentIndex(index);
-        emit combo->activated(index);
+        Choose(combo, index);
         QApplication::processEvents();
     }
-    static CZvParentItemFilter* Stored(const std::string& name, std::initializer_list<int> types)
-    {
-        auto filter = std::make_unique<CZvParentItemFilter>(name);
-        for (int type : types) filter->add(static_cast<std::uint16_t>(type));
-        filter->save();
-        return CZvFilterCollection::shared()->get(name);
-    }
-    void AnswerBoxesKeeping(int answer)
-    {
-        ZvSetMessageBoxHandler([this, answer](const ZvMessageBoxRequest& r) {
-            m_requests.push_back(r);
-            return answer;
-        });
-    }
-
-    std::vector<ZvMessageBoxRequest> m_requests;
 };
 
-TEST_F(UnrefTab, TheWholeProgramListsWhatTheCommandLineLists)
+TEST_F(UnrefTab, TheWholeProgramAndAStoredFilterListWhatTheCommandLineLists)
 {
     Parse();
     ShowWholeProgram();
@@ -173,14 +139,9 @@ TEST_F(UnrefTab, TheWholeProgramListsWhatTheCommandLineLists)
     }
     EXPECT_EQ(List()->headerItem()->text(1), "Parent");
     EXPECT_EQ(List()->headerItem()->text(2), "Context");
-}
 
-TEST_F(UnrefTab, AStoredFilterListsWhatTheCommandLineListsWithIt)
-{
-    Parse();
-    ShowWholeProgram();
-    const std::size_t all = RowKeys().size();
-    CZvParentItemFilter* globals = Stored("GlobalsOnly", {ItemType::UserConstants, ItemType::GlobalVariables});
+    SCOPED_TRACE("a stored filter lists what the command line lists with it");
+    CZvParentItemFilter* globals = Store("GlobalsOnly", {ItemType::UserConstants, ItemType::GlobalVariables});
     ASSERT_NE(globals, nullptr);
     Pane()->filterAdded(globals);
     ChooseFilter("GlobalsOnly");
@@ -188,7 +149,7 @@ TEST_F(UnrefTab, AStoredFilterListsWhatTheCommandLineListsWithIt)
     EXPECT_EQ(List()->filter(), View()->filter()) << "the combo and the list use one filter";
     const std::vector<std::string> rows = RowKeys();
     EXPECT_EQ(rows, CliKeys({"--filter", "GlobalsOnly"}));
-    EXPECT_LT(rows.size(), all);
+    EXPECT_LT(rows.size(), cli.size());
     EXPECT_FALSE(rows.empty());
 }
 
@@ -197,29 +158,28 @@ TEST_F(UnrefTab, AStoredFilterListsWhatTheCommandLineListsWithIt)
 TEST_F(UnrefTab, TheDeleteKeyBringsUpTheListThenDeletesTheChosenSymbols)
 {
     Parse();
-    zv::host::HostState::Get().Select(m_hOutline, CGApplication(m_hOutline).GetItem());
-    Engine().ShowRefRequest(0);
+    ShowApplication();
     m_frame->tabView()->setCurrentIndex(0);
-    AnswerBoxesKeeping(ZvIDYES);
+    Answer(ZvIDYES);
     Engine().DeleteUnrefs();
     EXPECT_TRUE(m_frame->tabView()->isUnrefTabVisible());
-    EXPECT_TRUE(m_requests.empty()) << "nothing was chosen yet";
+    EXPECT_TRUE(m_boxes.empty()) << "nothing was chosen yet";
     ASSERT_GT(View()->itemCount(), 0);
     Engine().DeleteUnrefs();
-    EXPECT_TRUE(m_requests.empty()) << "still nothing chosen: no question";
+    EXPECT_TRUE(m_boxes.empty()) << "still nothing chosen: no question";
 
     QTreeWidgetItem* chosen = Row("gsSpareText");
     ASSERT_NE(chosen, nullptr);
     const HITEM hChosen = zvrow::ItemOf(chosen);
     chosen->setSelected(true);
     Engine().DeleteUnrefs();
-    ASSERT_EQ(m_requests.size(), 1u);
-    EXPECT_EQ(m_requests[0].text, "Really delete symbols?");
+    ASSERT_EQ(m_boxes.size(), 1u);
+    EXPECT_EQ(m_boxes[0].text, "Really delete symbols?");
     EXPECT_FALSE(CGItem(m_hOutline, hChosen).IsValid());
     EXPECT_EQ(zvrow::ItemOf(chosen), 0u);
     // The same rows again: nothing left to ask about.
     Engine().DeleteUnrefs();
-    EXPECT_EQ(m_requests.size(), 1u);
+    EXPECT_EQ(m_boxes.size(), 1u);
 }
 
 TEST_F(UnrefTab, NoKeepsAndYesDeletesTheSelectedItemsLeavingTheirRowsInert)
@@ -241,19 +201,19 @@ TEST_F(UnrefTab, NoKeepsAndYesDeletesTheSelectedItemsLeavingTheirRowsInert)
                                      CGItem(m_hOutline, hFirst).GetLineNumber());
     first->setSelected(true);
     second->setSelected(true);
-    AnswerBoxesKeeping(ZvIDNO);
+    Answer(ZvIDNO);
     View()->deleteButton()->click();
     EXPECT_TRUE(recorder.deleted.empty()) << "No deletes nothing";
     EXPECT_EQ(zvrow::ItemOf(first), hFirst);
     EXPECT_FALSE(m_frame->isOutdated());
 
-    AnswerBoxesKeeping(ZvIDYES);
+    Answer(ZvIDYES);
     View()->deleteButton()->click();
-    ASSERT_EQ(m_requests.size(), 2u);
-    EXPECT_EQ(m_requests[0].text, "Really delete symbols?");
-    EXPECT_EQ(m_requests[0].caption, "Zavora");
-    EXPECT_EQ(m_requests[0].buttons, ZvMB_YESNO);
-    EXPECT_EQ(m_requests[0].icon, ZvMB_ICONQUESTION);
+    ASSERT_EQ(m_boxes.size(), 2u);
+    EXPECT_EQ(m_boxes[0].text, "Really delete symbols?");
+    EXPECT_EQ(m_boxes[0].caption, "Zavora");
+    EXPECT_EQ(m_boxes[0].buttons, ZvMB_YESNO);
+    EXPECT_EQ(m_boxes[0].icon, ZvMB_ICONQUESTION);
     std::sort(recorder.deleted.begin(), recorder.deleted.end());
     EXPECT_EQ(recorder.deleted, (std::vector<HITEM>{std::min(hFirst, hSecond), std::max(hFirst, hSecond)}));
     EXPECT_FALSE(CGItem(m_hOutline, hFirst).IsValid());
@@ -302,12 +262,7 @@ TEST_F(UnrefTab, DeletingAFunctionLeavesTheRowsOfItsUnusedLocalsInertToo)
                  ".head 4 +  Local variables\r\n.head 5 -  Number: nUnusedBin\r\n");
     std::ofstream(folder + "/stockroom.apt", std::ios::binary) << text;
     DropWindows();
-    Engine().Clear();
-    zv::host::CloseOutline(m_hOutline);
-    std::string error;
-    m_hOutline = zv::host::OpenOutline(folder + "/stockroom.apt", &error);
-    ASSERT_NE(m_hOutline, 0u) << error;
-    Engine().SetOutline(m_hOutline);
+    Reopen(folder + "/stockroom.apt");
     MakeWindows();
 
     Parse();
@@ -320,7 +275,7 @@ TEST_F(UnrefTab, DeletingAFunctionLeavesTheRowsOfItsUnusedLocalsInertToo)
     recorder.StartNotification(m_hOutline);
     function->setSelected(true);
     local->setSelected(true);
-    AnswerBoxesKeeping(ZvIDYES);
+    Answer(ZvIDYES);
     View()->deleteButton()->click();
     EXPECT_EQ(recorder.deleted, std::vector<HITEM>{hFunction}) << "what went with the function is not handed to the kit again";
     EXPECT_EQ(zvrow::ItemOf(function), 0u);
@@ -395,7 +350,7 @@ TEST_F(UnrefTab, HeaderClicksSortAndARightClickKeepsTheDirectionShown)
 
 TEST_F(UnrefTab, TheEditorsNewsReachTheListThroughThePane)
 {
-    CZvParentItemFilter* globals = Stored("GlobalsOnly", {ItemType::UserConstants, ItemType::GlobalVariables});
+    CZvParentItemFilter* globals = Store("GlobalsOnly", {ItemType::UserConstants, ItemType::GlobalVariables});
     Parse();
     ShowWholeProgram();
     Pane()->filterAdded(globals);
@@ -419,7 +374,7 @@ TEST_F(UnrefTab, TheEditorsNewsReachTheListThroughThePane)
     const std::vector<std::string> constantRows = RowKeys();
 
     // Another filter saved: the list stays as it is.
-    CZvParentItemFilter* other = Stored("Nothing", {});
+    CZvParentItemFilter* other = Store("Nothing", {});
     Pane()->filterAdded(other);
     Pane()->filterSaved(other);
     EXPECT_EQ(RowKeys(), constantRows);
@@ -435,7 +390,7 @@ TEST_F(UnrefTab, TheEditorsNewsReachTheListThroughThePane)
     EXPECT_FALSE(combo->itemIcon(combo->findText("Nothing")).isNull()) << "the default's mark";
 
     // Another filter removed: the list keeps its own.
-    CZvParentItemFilter* spare = Stored("Spare", {ItemType::GlobalVariables});
+    CZvParentItemFilter* spare = Store("Spare", {ItemType::GlobalVariables});
     Pane()->filterAdded(spare);
     CZvFilterCollection::shared()->remove("Spare");
     Pane()->filterDeleted(spare);
@@ -458,8 +413,7 @@ TEST_F(UnrefTab, OpeningTheTabParsesFirstWhenAskedAndTheUpdateNeverDoes)
 {
     Engine().GetPreferences()->AutoParseUnref = true;
     Parse();
-    zv::host::HostState::Get().Select(m_hOutline, CGApplication(m_hOutline).GetItem());
-    Engine().ShowRefRequest(0);
+    ShowApplication();
     m_frame->outdated(true);
     ASSERT_TRUE(Engine().IsOutdated());
 
@@ -473,8 +427,7 @@ TEST_F(UnrefTab, OpeningTheTabParsesFirstWhenAskedAndTheUpdateNeverDoes)
 TEST_F(UnrefTab, TheProgressPictureIsUpDuringTheUpdateOnlyAndTakesNothing)
 {
     Parse();
-    zv::host::HostState::Get().Select(m_hOutline, CGApplication(m_hOutline).GetItem());
-    Engine().ShowRefRequest(0);
+    ShowApplication();
     m_host->activateWindow();
     QApplication::processEvents();
     QWidget* active = QApplication::activeWindow();
@@ -521,7 +474,7 @@ TEST_F(UnrefTab, TheTabDrawsAfterDeletionReparseCancelAndClear)
     };
     ASSERT_TRUE(draws());
     for (int i = 0; i < List()->topLevelItemCount(); i += 3) List()->topLevelItem(i)->setSelected(true);
-    AnswerBoxesKeeping(ZvIDYES);
+    Answer(ZvIDYES);
     View()->deleteButton()->click();
     const int rows = View()->itemCount();
     EXPECT_GT(rows - List()->liveRowCount(), 1);
@@ -533,10 +486,9 @@ TEST_F(UnrefTab, TheTabDrawsAfterDeletionReparseCancelAndClear)
     EXPECT_TRUE(draws());
 
     // A parse stopped with Esc leaves no store: the list must not keep its handles.
-    QCoreApplication::postEvent(m_frame->tabView(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
-    Engine().Parse(0);
-    ASSERT_FALSE(m_requests.empty());
-    EXPECT_EQ(m_requests.back().text, "Stop parsing?");
+    ParseWithEsc();
+    ASSERT_FALSE(m_boxes.empty());
+    EXPECT_EQ(m_boxes.back().text, "Stop parsing?");
     EXPECT_TRUE(draws());
     m_frame->tabView()->update();
     EXPECT_EQ(View()->itemCount(), 0) << "part of a store offers nothing for deletion";
@@ -548,22 +500,6 @@ TEST_F(UnrefTab, TheTabDrawsAfterDeletionReparseCancelAndClear)
     m_frame->clear();
     EXPECT_EQ(View()->itemCount(), 0);
     EXPECT_TRUE(draws());
-}
-
-} // namespace zvtest
-
-namespace zvtest {
-
-TEST_F(UnrefTab, TheHelpExplainsTheTabAndTheIndexLeadsThere)
-{
-    CZvHelpWindow help;
-    ASSERT_TRUE(help.showPage("index.html"));
-    EXPECT_NE(help.toHtml().indexOf("unreferenced.html"), -1);
-    ASSERT_TRUE(help.showPage("unreferenced.html"));
-    const QString text = help.toPlainText();
-    for (const char* topic : {"__REFERENCED", "ObjectDestructor", "Really delete symbols?", "Exclude all",
-                              "Add library to exclude", "Remove library", "Make default"})
-        EXPECT_NE(text.indexOf(topic), -1) << topic;
 }
 
 } // namespace zvtest

@@ -64,8 +64,7 @@ TEST_F(UnrefViewBase, ComboAlwaysNamesTheFilterInForce)
     const int nSetAfterLoad = view.m_nSet;
 
     // The user's choice goes through the view's setFilter.
-    combo->setCurrentIndex(1);
-    emit combo->activated(1);
+    Choose(combo, 1);
     EXPECT_EQ(view.m_nSet, nSetAfterLoad + 1);
     EXPECT_EQ(view.filter()->getName(), "Beta");
 

@@ -12,15 +12,11 @@ std::vector<std::string> Messages(const json& diagnostics)
     return messages;
 }
 
-TEST(LspDocuments, TheBufferIsParsedNotTheFile)
+using LspBuffer = SampleTest;
+
+TEST_F(LspBuffer, IsParsedNotTheFile)
 {
-    Scratch scratch;
-    scratch.Copy(Example("stocklib.apl"));
-    const std::string program = scratch.Copy(Example("stockroom.apt"));
-    const std::string text = EditorText(program);
-    LspClient client;
-    client.Initialize(scratch.Dir());
-    client.Open(program, text);
+    Start();
     EXPECT_TRUE(client.Diagnostics(program).empty());
 
     // An unknown name typed into a function: one warning, on that name, with its function.
@@ -106,10 +102,8 @@ TEST(LspDocuments, ALibraryOpenedAloneIsParsedWithTheProgramThatIncludesIt)
     EXPECT_TRUE(client.Diagnostics(library).empty());
     // Its references reach into the program.
     const auto [line, column] = Find(text, "Function: LogWrite");
-    json params = LspClient::At(library, line, column + 10);
-    params["context"] = {{"includeDeclaration", false}};
     bool inProgram = false;
-    for (const json& r : client.Result("textDocument/references", params))
+    for (const json& r : client.References(LspClient::At(library, line, column + 10)))
         inProgram = inProgram || PathFromUri(r["uri"]) == program;
     EXPECT_TRUE(inProgram);
 

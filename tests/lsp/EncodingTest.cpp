@@ -62,34 +62,39 @@ struct Opened {
         client.Initialize(scratch.Dir(), {{"encoding", encoding}});
         client.Open(program, kProgram);
     }
+    // The definition of the call into the library, column shifted into the name.
+    json Definition(int shift)
+    {
+        const auto [line, column] = Find(kProgram, "R\xC3\xA9server(");
+        return client.Result("textDocument/definition", LspClient::At(program, line, column + shift));
+    }
+    // Read without complaint: the call leads into the library.
+    json ExpectResolved(int shift)
+    {
+        EXPECT_TRUE(client.Diagnostics(program).empty()) << client.Diagnostics(program).dump();
+        const json definition = Definition(shift);
+        EXPECT_EQ(PathFromUri(definition["uri"]), library);
+        return definition;
+    }
 };
 
 TEST(LspEncoding, ACp1252LibraryIsReadUnderCp1252AndRefusedWithItsLineUnderUtf8)
 {
     const std::string libraryText = Utf8(kLibraryCp1252);
-    const auto [callLine, callColumn] = Find(kProgram, "R\xC3\xA9server(");
     {
         Opened cp1252("cp1252", kLibraryCp1252);
-        EXPECT_TRUE(cp1252.client.Diagnostics(cp1252.program).empty()) << cp1252.client.Diagnostics(cp1252.program).dump();
         // The accented function is found in the library, its name at its UTF-16 column.
-        const json definition =
-            cp1252.client.Result("textDocument/definition", LspClient::At(cp1252.program, callLine, callColumn + 2));
-        EXPECT_EQ(PathFromUri(definition["uri"]), cp1252.library);
+        const json definition = cp1252.ExpectResolved(2);
         const auto [declLine, declColumn] = Find(libraryText, "R\xC3\xA9server");
         EXPECT_EQ(definition["range"]["start"]["line"], declLine);
         EXPECT_EQ(definition["range"]["start"]["character"], declColumn);
         EXPECT_EQ(definition["range"]["end"]["character"], declColumn + 8);  // é is one unit, two bytes
         // A use after accented letters on the library's line: columns count the decoded text.
         const auto [useLine, useColumn] = Find(kProgram, "gnQuantit\xC3\xA9 )");
-        json params = LspClient::At(cp1252.program, useLine, useColumn);
-        params["context"] = {{"includeDeclaration", false}};
-        std::set<std::pair<int, int>> inLibrary;
-        for (const json& r : cp1252.client.Result("textDocument/references", params))
-            if (PathFromUri(r["uri"]) == cp1252.library)
-                inLibrary.insert({r["range"]["start"]["line"].get<int>(), r["range"]["start"]["character"].get<int>()});
-        const auto [setLine, setColumn] = Find(libraryText, "gnQuantit\xC3\xA9 = ");
-        const auto [readLine, readColumn] = Find(libraryText, "gnQuantit\xC3\xA9 + ");
-        EXPECT_EQ(inLibrary, (std::set<std::pair<int, int>>{{setLine, setColumn}, {readLine, readColumn}}));
+        const json references = cp1252.client.References(LspClient::At(cp1252.program, useLine, useColumn));
+        EXPECT_EQ(Starts(references, cp1252.library),
+                  (std::set<std::pair<int, int>>{Find(libraryText, "gnQuantit\xC3\xA9 = "),
+                                                 Find(libraryText, "gnQuantit\xC3\xA9 + ")}));
     }
     {
         Opened utf8("utf-8", kLibraryCp1252);
@@ -100,31 +105,20 @@ TEST(LspEncoding, ACp1252LibraryIsReadUnderCp1252AndRefusedWithItsLineUnderUtf8)
         const std::string message = diagnostics[0]["message"];
         EXPECT_NE(message.find("library refused"), std::string::npos) << message;
         EXPECT_NE(message.find(utf8.library + ":5: invalid UTF-8"), std::string::npos) << message;
-        const json definition =
-            utf8.client.Result("textDocument/definition", LspClient::At(utf8.program, callLine, callColumn + 2));
-        EXPECT_TRUE(definition.is_null()) << definition.dump();
+        EXPECT_TRUE(utf8.Definition(2).is_null()) << utf8.Definition(2).dump();
     }
 }
 
 TEST(LspEncoding, AUtf8LibraryWithoutBomIsReadUnderUtf8Only)
 {
-    const std::string libraryText = Utf8(kLibraryCp1252);
-    const auto [callLine, callColumn] = Find(kProgram, "R\xC3\xA9server(");
-    {
-        Opened utf8("utf-8", libraryText);
-        EXPECT_TRUE(utf8.client.Diagnostics(utf8.program).empty()) << utf8.client.Diagnostics(utf8.program).dump();
-        const json definition =
-            utf8.client.Result("textDocument/definition", LspClient::At(utf8.program, callLine, callColumn));
-        EXPECT_EQ(PathFromUri(definition["uri"]), utf8.library);
-    }
+    Opened("utf-8", Utf8(kLibraryCp1252)).ExpectResolved(0);
     // Taken as code page 1252, each accented letter is two: the program's names are not the library's.
-    Opened cp1252("cp1252", libraryText);
+    Opened cp1252("cp1252", Utf8(kLibraryCp1252));
     const json diagnostics = cp1252.client.Diagnostics(cp1252.program);
     std::string messages;
     for (const json& d : diagnostics) messages += d["message"].get<std::string>() + "\n";
     EXPECT_NE(messages.find("R\xC3\xA9server"), std::string::npos) << messages;
-    EXPECT_TRUE(cp1252.client.Result("textDocument/definition", LspClient::At(cp1252.program, callLine, callColumn))
-                    .is_null());
+    EXPECT_TRUE(cp1252.Definition(0).is_null());
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -143,6 +144,11 @@ public:
     {
         return {{"textDocument", {{"uri", UriFromPath(path)}}}, {"position", {{"line", line}, {"character", character}}}};
     }
+    json References(json at, bool includeDeclaration = false)
+    {
+        at["context"] = {{"includeDeclaration", includeDeclaration}};
+        return Result("textDocument/references", at);
+    }
 
     // The notifications received so far of a method, oldest first; taken out.
     std::vector<json> Take(const std::string& method)
@@ -180,12 +186,39 @@ private:
     std::map<std::string, json> m_diagnostics;
 };
 
+// The sample program beside its library in a scratch folder; Start() opens it
+// in an initialized server.
+class SampleTest : public ::testing::Test {
+protected:
+    Scratch scratch;
+    LspClient client;
+    std::string library = scratch.Copy(Example("stocklib.apl"));
+    std::string program = scratch.Copy(Example("stockroom.apt"));
+    std::string text = EditorText(program);
+
+    void Start()
+    {
+        client.Initialize(scratch.Dir());
+        client.Open(program, text);
+    }
+};
+
 // The position (0-based line, UTF-16 column) of a byte offset of text.
 inline json PositionAt(const std::string& text, std::size_t offset)
 {
     const std::size_t start = offset == 0 ? 0 : text.rfind('\n', offset - 1) + 1;  // npos + 1 is 0
     const auto line = std::count(text.begin(), text.begin() + static_cast<long>(start), '\n');
     return {{"line", line}, {"character", Utf16Column(std::string_view(text).substr(start), offset - start)}};
+}
+
+// Where locations start: 0-based line and UTF-16 column; of one file only when it is given.
+inline std::set<std::pair<int, int>> Starts(const json& locations, const std::string& path = {})
+{
+    std::set<std::pair<int, int>> starts;
+    for (const json& r : locations)
+        if (path.empty() || PathFromUri(r["uri"]) == path)
+            starts.insert({r["range"]["start"]["line"].get<int>(), r["range"]["start"]["character"].get<int>()});
+    return starts;
 }
 
 // The 0-based line of the first line holding needle, and the UTF-16 column where it starts.

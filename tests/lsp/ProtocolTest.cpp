@@ -44,19 +44,8 @@ TEST(LspColumns, CountUtf16UnitsOfUtf8Lines)
     EXPECT_EQ(PathFromUri(UriFromPath("/tmp/a b/ä.apt")), "/tmp/a b/ä.apt");
 }
 
-class LspProtocol : public ::testing::Test {
+class LspProtocol : public SampleTest {
 protected:
-    Scratch scratch;
-    LspClient client;
-    std::string program;
-    std::string text;
-
-    void SetUp() override
-    {
-        scratch.Copy(Example("stocklib.apl"));
-        program = scratch.Copy(Example("stockroom.apt"));
-        text = EditorText(program);
-    }
     int ErrorCode(const json& answer) { return answer.contains("error") ? answer["error"]["code"].get<int>() : 0; }
     void ExpectStillServing()
     {
@@ -78,23 +67,21 @@ TEST_F(LspProtocol, RequestsBeforeInitializeAreRefused)
 
 TEST_F(LspProtocol, BadMessagesGetTheirErrorAndServingGoesOn)
 {
-    client.Initialize(scratch.Dir());
-    client.Open(program, text);
-
-    auto answers = client.SendRaw("{\"jsonrpc\": \"2.0\", \"id\": 3, \"method\": ");
-    ASSERT_EQ(answers.size(), 1u);
-    EXPECT_EQ(ErrorCode(answers[0]), ErrorCode::ParseError);
-    EXPECT_TRUE(answers[0]["id"].is_null());
-    // Not valid UTF-8, and a lone surrogate: neither is JSON text.
-    answers = client.SendRaw("{\"jsonrpc\":\"2.0\",\"id\":4,\"method\":\"x\",\"params\":{\"t\":\"\xFF\xFE\"}}");
-    ASSERT_EQ(answers.size(), 1u);
-    EXPECT_EQ(ErrorCode(answers[0]), ErrorCode::ParseError);
-    answers = client.SendRaw("{\"jsonrpc\":\"2.0\",\"id\":5,\"method\":\"x\",\"params\":{\"t\":\"\\ud800\"}}");
-    ASSERT_EQ(answers.size(), 1u);
-    EXPECT_EQ(ErrorCode(answers[0]), ErrorCode::ParseError);
-    answers = client.SendRaw("[1, 2]");
-    ASSERT_EQ(answers.size(), 1u);
-    EXPECT_EQ(ErrorCode(answers[0]), ErrorCode::InvalidRequest);
+    Start();
+    const std::pair<std::string, int> bad[] = {
+        {"{\"jsonrpc\": \"2.0\", \"id\": 3, \"method\": ", ErrorCode::ParseError},
+        // Not valid UTF-8, and a lone surrogate: neither is JSON text.
+        {"{\"jsonrpc\":\"2.0\",\"id\":4,\"method\":\"x\",\"params\":{\"t\":\"\xFF\xFE\"}}", ErrorCode::ParseError},
+        {"{\"jsonrpc\":\"2.0\",\"id\":5,\"method\":\"x\",\"params\":{\"t\":\"\\ud800\"}}", ErrorCode::ParseError},
+        {"[1, 2]", ErrorCode::InvalidRequest},
+    };
+    for (const auto& [body, code] : bad) {
+        SCOPED_TRACE(body);
+        const auto answers = client.SendRaw(body);
+        ASSERT_EQ(answers.size(), 1u);
+        EXPECT_EQ(ErrorCode(answers[0]), code);
+        EXPECT_TRUE(answers[0]["id"].is_null());
+    }
 
     EXPECT_EQ(ErrorCode(client.Request("textDocument/frobnicate", json::object())), ErrorCode::MethodNotFound);
     EXPECT_EQ(ErrorCode(client.Request("textDocument/hover", {{"textDocument", {{"uri", UriFromPath(program)}}}})),
@@ -105,16 +92,10 @@ TEST_F(LspProtocol, BadMessagesGetTheirErrorAndServingGoesOn)
     const json pastFile = client.Request("textDocument/references", LspClient::At(program, 999999, 0));
     EXPECT_EQ(ErrorCode(pastFile), ErrorCode::InvalidParams);
     EXPECT_NE(pastFile["error"]["message"].get<std::string>().find("past the end of the file"), std::string::npos);
-    ExpectStillServing();
-}
 
-TEST_F(LspProtocol, AChangeOfADocumentNeverOpenedIsLogged)
-{
-    client.Initialize(scratch.Dir());
-    client.Open(program, text);
+    // A change of a document never opened is logged.
     client.Take("window/logMessage");
-    const std::string other = scratch.Dir() + "/never.apt";
-    client.Change(other, "x");
+    client.Change(scratch.Dir() + "/never.apt", "x");
     const auto logged = client.Take("window/logMessage");
     ASSERT_EQ(logged.size(), 1u);
     EXPECT_EQ(logged[0]["params"]["type"], 1);

@@ -29,20 +29,9 @@ std::string Apply(std::string text, json edits)
     return text;
 }
 
-class LspRename : public ::testing::Test {
+class LspRename : public SampleTest {
 protected:
-    Scratch scratch;
-    LspClient client;
-    std::string program, library, text;
-
-    void SetUp() override
-    {
-        library = scratch.Copy(Example("stocklib.apl"));
-        program = scratch.Copy(Example("stockroom.apt"));
-        text = EditorText(program);
-        client.Initialize(scratch.Dir());
-        client.Open(program, text);
-    }
+    void SetUp() override { Start(); }
     json At(const std::string& needle, int offset, const std::string& in = {})
     {
         const std::string& where = in.empty() ? program : in;
@@ -105,23 +94,29 @@ TEST_F(LspRename, AppliedEditIsWhatTheServerParsesNext)
     const std::string renamed = Apply(text, edit["changes"][UriFromPath(program)]);
     client.Change(program, renamed);
     const auto [line, column] = Find(renamed, "Set gnItemId = pnId");
-    json refs = LspClient::At(program, line, column + 5);
-    refs["context"] = {{"includeDeclaration", true}};
-    EXPECT_EQ(client.Result("textDocument/references", refs).size(), edit["changes"][UriFromPath(program)].size());
+    EXPECT_EQ(client.References(LspClient::At(program, line, column + 5), true).size(),
+              edit["changes"][UriFromPath(program)].size());
     EXPECT_TRUE(client.Diagnostics(program).empty());
 }
 
 TEST_F(LspRename, RefusalsSayWhy)
 {
-    EXPECT_NE(Refusal(At("Functional Class: cStockDoc", 18, library), "cDoc").find("included from another outline"),
-              std::string::npos);
-    EXPECT_NE(Refusal(At("Call SalMessageBox(", 5), "Box").find("included from another outline"), std::string::npos);
-    EXPECT_NE(Refusal(At("If NOT BookMove(", 7), "9Lives").find("not a valid SAL name"), std::string::npos);
-    EXPECT_NE(Refusal(At("If NOT BookMove(", 7), "Book Move").find("not a valid SAL name"), std::string::npos);
-    const std::string clash = Refusal(At("If NOT BookMove(", 7), "CheckAccess");
-    EXPECT_NE(clash.find("already declared in the same scope"), std::string::npos);
-    EXPECT_NE(clash.find("stockroom.apt:"), std::string::npos);
-    EXPECT_NE(Refusal(At("Function: BookMove", 1), "x").find("no symbol"), std::string::npos);
+    const std::tuple<json, std::string, std::string> refusals[] = {
+        {At("Functional Class: cStockDoc", 18, library), "cDoc", "included from another outline"},
+        {At("Call SalMessageBox(", 5), "Box", "included from another outline"},
+        {At("If NOT BookMove(", 7), "9Lives", "not a valid SAL name"},
+        {At("If NOT BookMove(", 7), "Book Move", "not a valid SAL name"},
+        {At("If NOT BookMove(", 7), "CheckAccess", "already declared in the same scope"},
+        {At("Function: BookMove", 1), "x", "no symbol"},
+    };
+    for (const auto& [at, newName, why] : refusals) {
+        const std::string message = Refusal(at, newName);
+        EXPECT_NE(message.find(why), std::string::npos) << newName << ": " << message;
+        // A clash names where the other one stands.
+        if (newName == "CheckAccess") {
+            EXPECT_NE(message.find("stockroom.apt:"), std::string::npos) << message;
+        }
+    }
     const json prepared = client.Request("textDocument/prepareRename", At("Call SalMessageBox(", 5));
     EXPECT_TRUE(prepared.contains("error"));
 }

@@ -105,20 +105,9 @@ std::string Edit(const std::string& text, int line, int kind, const std::string&
     return out;
 }
 
-class LspReparse : public ::testing::Test {
+class LspReparse : public SampleTest {
 protected:
-    Scratch scratch;
-    LspClient client;
-    std::string program, text;
-
-    void SetUp() override
-    {
-        scratch.Copy(Example("stocklib.apl"));
-        program = scratch.Copy(Example("stockroom.apt"));
-        text = EditorText(program);
-        client.Initialize(scratch.Dir());
-        client.Open(program, text);
-    }
+    void SetUp() override { Start(); }
 
     // Sends the change from text to edited: the whole text, or range edits
     // (the changed bytes, sometimes as a deletion and an insertion in one message).
@@ -152,10 +141,9 @@ protected:
     std::vector<std::string> References()
     {
         const auto [line, column] = Find(text, "Number: gnArticleId");
-        json params = LspClient::At(program, line, column + 8);
-        params["context"] = {{"includeDeclaration", true}};
         std::vector<std::string> ranges;
-        for (const json& r : client.Result("textDocument/references", params)) ranges.push_back(r["range"].dump());
+        for (const json& r : client.References(LspClient::At(program, line, column + 8), true))
+            ranges.push_back(r["range"].dump());
         EXPECT_GT(ranges.size(), 2u);
         return ranges;
     }
